@@ -1,0 +1,149 @@
+#include "record.h"
+
+#include "classes.h"
+#include "exceptions.h"
+
+#include <QMetaProperty>
+#include <QObject>
+#include <QVariant>
+
+#include <string>
+
+namespace fw {
+
+namespace {
+
+void appendInt32(QByteArray& out, std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    out.append(static_cast<char>((bits >> 24) & 0xFF));
+    out.append(static_cast<char>((bits >> 16) & 0xFF));
+    out.append(static_cast<char>((bits >> 8) & 0xFF));
+    out.append(static_cast<char>(bits & 0xFF));
+}
+
+std::int32_t readInt32(const unsigned char* p)
+{
+    const std::uint32_t bits = (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16)
+                               | (std::uint32_t(p[2]) << 8) | std::uint32_t(p[3]);
+    return static_cast<std::int32_t>(bits);
+}
+
+[[noreturn]] void fail(const QObject* object, const std::string& key, qsizetype offset, const std::string& problem)
+{
+    std::string message = "property record of ";
+    message += object ? object->metaObject()->className() : "nil";
+    message += ": ";
+    message += problem;
+    message += " (key \"" + key + "\" at byte offset " + std::to_string(offset) + ")";
+    throw UnsupportedFormatException(message);
+}
+
+bool isKeyByte(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+} // namespace
+
+void RecordValue::appendTo(QByteArray& out) const
+{
+    switch (kind_) {
+    case Kind::Integer:
+        appendInt32(out, integer_);
+        break;
+    case Kind::Boolean:
+        out.append(boolean_ ? '\x01' : '\x00');
+        break;
+    case Kind::Color:
+        out.append(static_cast<char>(color_.red()));
+        out.append(static_cast<char>(color_.green()));
+        out.append(static_cast<char>(color_.blue()));
+        break;
+    case Kind::String:
+        appendInt32(out, static_cast<std::int32_t>(text_.size()));
+        out.append(text_.data(), static_cast<qsizetype>(text_.size()));
+        break;
+    }
+}
+
+QByteArray encodeRecord(std::initializer_list<RecordEntry> entries)
+{
+    QByteArray out;
+    for (const RecordEntry& entry : entries) {
+        out.append(entry.key.data(), static_cast<qsizetype>(entry.key.size()));
+        out.append(' ');
+        entry.value.appendTo(out);
+    }
+    return out;
+}
+
+void _SetProperties(QObject* object, QByteArrayView record)
+{
+    nonNil(object, "object of a property record");
+    const auto* bytes = reinterpret_cast<const unsigned char*>(record.data());
+    const qsizetype size = record.size();
+    const QMetaObject* meta = object->metaObject();
+
+    qsizetype pos = 0;
+    while (pos < size) {
+        const qsizetype entryStart = pos;
+        qsizetype keyEnd = pos;
+        while (keyEnd < size && isKeyByte(bytes[keyEnd]))
+            ++keyEnd;
+        const std::string key(reinterpret_cast<const char*>(bytes + pos), static_cast<std::size_t>(keyEnd - pos));
+        if (keyEnd == pos)
+            fail(object, key, entryStart, "an entry does not begin with a key");
+        if (keyEnd >= size || bytes[keyEnd] != ' ')
+            fail(object, key, entryStart, "the key is not followed by a blank");
+
+        const int index = meta->indexOfProperty(key.c_str());
+        if (index < 0)
+            fail(object, key, entryStart, "no property of that name");
+        const QMetaProperty property = meta->property(index);
+        const PropertyType type = propertyTypeOf(property);
+
+        pos = keyEnd + 1;
+        const qsizetype left = size - pos;
+        QVariant value;
+        switch (type) {
+        case PropertyType::Integer:
+            if (left < 4)
+                fail(object, key, entryStart, "the Integer value runs past the end of the record");
+            value = QVariant::fromValue(static_cast<int>(readInt32(bytes + pos)));
+            pos += 4;
+            break;
+        case PropertyType::Boolean:
+            if (left < 1)
+                fail(object, key, entryStart, "the Boolean value runs past the end of the record");
+            if (bytes[pos] > 1)
+                fail(object, key, entryStart, "the Boolean value is neither 00 nor 01");
+            value = QVariant::fromValue(bytes[pos] == 1);
+            pos += 1;
+            break;
+        case PropertyType::Color:
+            if (left < 3)
+                fail(object, key, entryStart, "the Color value runs past the end of the record");
+            value = QVariant::fromValue(QColor(bytes[pos], bytes[pos + 1], bytes[pos + 2]));
+            pos += 3;
+            break;
+        case PropertyType::String: {
+            if (left < 4)
+                fail(object, key, entryStart, "the String count runs past the end of the record");
+            const std::int32_t count = readInt32(bytes + pos);
+            if (count < 0 || count > left - 4)
+                fail(object, key, entryStart, "the String value runs past the end of the record");
+            value = QVariant::fromValue(
+                QString::fromUtf8(reinterpret_cast<const char*>(bytes + pos + 4), static_cast<qsizetype>(count)));
+            pos += 4 + count;
+            break;
+        }
+        case PropertyType::Other:
+            fail(object, key, entryStart, "the property's type cannot be carried by a record");
+        }
+        if (!property.isWritable() || !property.write(object, value))
+            fail(object, key, entryStart, "the property cannot be assigned");
+    }
+}
+
+} // namespace fw

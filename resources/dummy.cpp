@@ -1,0 +1,1 @@
+// The library exists for its Qt resources; this file gives it one translation unit.

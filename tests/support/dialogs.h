@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace testsupport {
+
+// What a test saw of a modal dialog that it answered.
+struct DialogSeen {
+    bool answered = false;
+    QString title;
+    QString text;
+    QString informativeText;
+    QStringList buttons;
+};
+
+// Arranges for the next modal message box to be answered by pressing the button whose
+// caption (without "&") is buttonText, as a person would. The returned record is
+// filled when the box has been answered. A box that never has such a button is closed
+// after a few seconds and counts as not answered, so that no test hangs.
+std::shared_ptr<DialogSeen> answerNextDialog(const QString& buttonText);
+
+} // namespace testsupport
