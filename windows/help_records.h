@@ -1,0 +1,20 @@
+#pragma once
+
+// The Help window's property records: its own and that of its text field.
+
+#include "main_window/control_records.h"
+
+#include <QByteArray>
+
+#include <vector>
+
+namespace help {
+
+using mainwindow::ControlLayout;
+
+// The window's own record, applied in its Layout event.
+const QByteArray& windowRecord();
+// The window's controls in creation order, each with its class and record.
+const std::vector<ControlLayout>& controlLayouts();
+
+} // namespace help
