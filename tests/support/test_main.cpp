@@ -1,13 +1,17 @@
-// Runs the GoogleTest programs inside a Qt application on the offscreen platform.
+// Runs the GoogleTest programs inside the framework runtime (which makes the Qt
+// application) on the offscreen platform.
+#include "framework/runtime.h"
+
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QByteArray>
+#include <QtGlobal>
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    fw::Runtime runtime(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,117 @@
+#include "system.h"
+
+#include "exceptions.h"
+#include "picture.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QUrl>
+
+#include <algorithm>
+#include <string>
+
+namespace fw {
+
+void ShowURL(const QString& url)
+{
+    QUrl address(url, QUrl::TolerantMode);
+    if (address.scheme().isEmpty())
+        address = QUrl::fromUserInput(url);
+    QDesktopServices::openUrl(address);
+}
+
+std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
+{
+    const QString path = QStringLiteral(":/pictures/%1.svg").arg(id);
+    if (!QFile::exists(path))
+        return nullptr;
+    QSvgRenderer renderer(path);
+    const QSize size = renderer.defaultSize();
+    if (!renderer.isValid() || size.isEmpty())
+        return nullptr;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    painter.end();
+    return Picture::fromImage(std::move(image));
+}
+
+QString System::_GetLocalizedString(const QString& key, const QString& defaultText)
+{
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    QFile file(QStringLiteral(":/localization/%1.json").arg(language));
+    if (language.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return defaultText;
+    const QJsonValue value = QJsonDocument::fromJson(file.readAll()).object().value(key);
+    return value.isString() ? value.toString() : defaultText;
+}
+
+// ---------------------------------------------------------------- Date
+
+Date::Date()
+{
+    const QDate today = QDate::currentDate();
+    year_ = today.year();
+    month_ = today.month();
+    day_ = today.day();
+}
+
+bool Date::isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int Date::daysInMonth(int year, int month)
+{
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    month = std::clamp(month, 1, 12);
+    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+}
+
+void Date::setYear(int year)
+{
+    year_ = year;
+    clampDay();
+}
+
+void Date::setMonth(int month)
+{
+    month_ = std::clamp(month, 1, 12);
+    clampDay();
+}
+
+void Date::setDay(int day)
+{
+    day_ = day;
+    clampDay();
+}
+
+void Date::clampDay()
+{
+    day_ = std::clamp(day_, 1, daysInMonth(year_, month_));
+}
+
+// ---------------------------------------------------------------- Screen
+
+Screen::Screen(int index)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (index < 0 || index >= screens.size())
+        throw OutOfBoundsException("screen " + std::to_string(index) + " does not exist ("
+                                   + std::to_string(screens.size()) + " screens)");
+    const QRect area = screens.at(index)->geometry();
+    width_ = area.width();
+    height_ = area.height();
+}
+
+} // namespace fw

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+namespace fw {
+
+class Picture;
+
+// Opens the address in the user's web browser. An address without a scheme is read
+// as a user would type it ("www.example.com" opens http://www.example.com).
+void ShowURL(const QString& url);
+
+// The application's resources: pictures by id, compiled in as Qt resources.
+class ResourceFork {
+public:
+    // The picture ":/pictures/<id>.svg" drawn at its own size, or nullptr when there
+    // is no such resource or it is not a readable picture.
+    std::shared_ptr<Picture> GetPicture(int id) const;
+};
+
+namespace System {
+// The key's text in the localization of the current language, from the resource
+// ":/localization/<language>.json" (a JSON object of key to text; the language is
+// that of QLocale(), e.g. "de"); the default when the file or the key is missing.
+QString _GetLocalizedString(const QString& key, const QString& defaultText);
+} // namespace System
+
+// A calendar date (proleptic Gregorian, any Int32 year, year 0 included). It starts
+// as today. Setting the year, month or day never rolls into another month: a day that
+// the month lacks becomes the month's last day, a month outside 1 to 12 becomes the
+// nearest of them and a day below 1 becomes 1.
+class Date {
+public:
+    Date();
+
+    int Year() const { return year_; }
+    void setYear(int year);
+    int Month() const { return month_; }
+    void setMonth(int month);
+    int Day() const { return day_; }
+    void setDay(int day);
+
+    static bool isLeapYear(int year);
+    static int daysInMonth(int year, int month);
+
+private:
+    void clampDay();
+
+    int year_;
+    int month_;
+    int day_;
+};
+
+// A screen by index (0 is the first): its size in pixels when it was asked for.
+class Screen {
+public:
+    // OutOfBoundsException for an index that names no screen.
+    explicit Screen(int index);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// A declared document type.
+class FileType {
+public:
+    QString Name() const { return name_; }
+    void setName(const QString& name) { name_ = name; }
+    QString Extensions() const { return extensions_; }
+    void setExtensions(const QString& extensions) { extensions_ = extensions; }
+    QString MacType() const { return macType_; }
+    void setMacType(const QString& type) { macType_ = type; }
+    QString MacCreator() const { return macCreator_; }
+    void setMacCreator(const QString& creator) { macCreator_ = creator; }
+
+private:
+    QString name_;
+    QString extensions_;
+    QString macType_;
+    QString macCreator_;
+};
+
+} // namespace fw

@@ -1,0 +1,681 @@
+#include "window.h"
+
+#include "application.h"
+#include "classes.h"
+#include "control.h"
+#include "menu_dispatch.h"
+#include "menu_view.h"
+#include "menus.h"
+#include "runtime.h"
+#include "text.h"
+#include "window_lists.h"
+#include "window_widget.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+#include <algorithm>
+#include <map>
+
+namespace fw {
+
+namespace {
+
+// Runs a function when the scope ends, also when an exception leaves it.
+template <typename F>
+class ScopeExit {
+public:
+    explicit ScopeExit(F f) : f_(std::move(f)) {}
+    ~ScopeExit() { f_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    F f_;
+};
+
+QString handlerKey(const QString& itemName)
+{
+    // Item names compare without regard to case, as the framework's strings do.
+    return itemName.toCaseFolded();
+}
+
+int boundedSize(int value)
+{
+    return std::clamp(value, 0, QWIDGETSIZE_MAX);
+}
+
+} // namespace
+
+struct Window::Private {
+    std::unique_ptr<WindowWidget> widget;
+    ContentWidget* content = nullptr;
+    std::unique_ptr<MenuView> menuView;
+    QPointer<fw::MenuBar> menuBar;
+    std::map<QString, std::function<bool()>> menuHandlers;
+
+    int placement = 0;
+    QSize size{300, 300};
+    int minWidth = 64;
+    int minHeight = 64;
+    int maxWidth = 32000;
+    int maxHeight = 32000;
+    int frame = 0;
+    bool composite = false;
+    bool hasBackColor = false;
+    QColor backColor = Qt::white;
+    bool visible = true;
+    bool fullScreen = false;
+    bool menuBarVisible = true;
+    bool closeButton = true;
+    bool resizeable = true;
+    bool liveResize = true;
+    bool maximizeButton = true;
+    bool minimizeButton = true;
+    QString balloonHelp;
+    int macProcID = 0;
+
+    enum class State { New, Building, Open, Closing, Closed, Destroying };
+    State state = State::New;
+    // Placed by code (Left, Top) or by Placement at the first show.
+    bool placed = false;
+    // The content size that the controls' positions stand for.
+    QSize laidOutSize{300, 300};
+};
+
+Window::Window() : d(std::make_unique<Private>())
+{
+    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+        throw RuntimeException("a window needs the framework runtime (a QApplication) to exist first");
+    d->widget = std::make_unique<WindowWidget>(this);
+    d->content = new ContentWidget(this);
+    d->widget->setCentralWidget(d->content);
+    d->widget->setWindowTitle(QStringLiteral("Untitled"));
+    d->content->setBackground(d->hasBackColor, d->backColor);
+    applyFlags();
+    applySize();
+}
+
+Window::~Window()
+{
+    d->state = Private::State::Destroying;
+    windowlists::destroyed(this);
+    d->menuView.reset();
+    // Later controls first: a control may stand inside an earlier one.
+    while (!controls_.empty()) {
+        RectControl* control = controls_.back();
+        controls_.pop_back();
+        delete control;
+    }
+    d->widget.reset();
+}
+
+// ---------------------------------------------------------------- building and closing
+
+void Window::build()
+{
+    d->state = Private::State::Building;
+    windowlists::opened(this);
+    // A build event may close the window: the build then stops there.
+    const auto stillBuilding = [this] { return d->state == Private::State::Building; };
+    try {
+        Layout();
+        if (stillBuilding())
+            CreateControls();
+        if (stillBuilding())
+            AddMenuHandlers(this);
+        if (!stillBuilding())
+            return;
+        d->state = Private::State::Open;
+        applyMenuView();
+        Event_Open();
+    } catch (...) {
+        // A window that fails to build is gone, as if closed, without a Close event.
+        if (d->state != Private::State::Closed) {
+            d->state = Private::State::Closed;
+            d->visible = false;
+            d->widget->hide();
+            windowlists::closed(this);
+            deleteLater();
+        }
+        throw;
+    }
+    if (d->state == Private::State::Open && d->visible)
+        showNow();
+}
+
+void Window::Close()
+{
+    if (d->state != Private::State::Open && d->state != Private::State::Building)
+        return;
+    d->state = Private::State::Closing;
+    // The window closes even when its Close handler throws.
+    ScopeExit finish([this] {
+        d->state = Private::State::Closed;
+        d->visible = false;
+        windowlists::closed(this);
+        d->widget->hide();
+        // Destroyed once control returns to the event loop that runs now (not a
+        // nested one), or by releaseDirtyWindows at shutdown.
+        deleteLater();
+    });
+    Event_Close();
+}
+
+bool Window::isClosed() const
+{
+    return d->state == Private::State::Closing || d->state == Private::State::Closed
+        || d->state == Private::State::Destroying;
+}
+
+void Window::Show()
+{
+    if (isClosed())
+        return;
+    d->visible = true;
+    if (d->state == Private::State::Open)
+        showNow();
+}
+
+void Window::showNow()
+{
+    applyMenuView();
+    placeOnFirstShow();
+    QMainWindow* w = d->widget.get();
+    if (d->fullScreen)
+        w->showFullScreen();
+    else if (w->isMinimized())
+        w->showNormal();
+    else
+        w->show();
+    w->raise();
+    w->activateWindow();
+    windowlists::broughtToFront(this);
+}
+
+void Window::placeOnFirstShow()
+{
+    if (d->placed)
+        return;
+    d->placed = true;
+    // 2: centred on the first screen; any other value leaves it to the platform.
+    if (d->placement != 2)
+        return;
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return;
+    QRect frame = d->widget->geometry();
+    frame.moveCenter(screens.first()->availableGeometry().center());
+    d->widget->setGeometry(frame);
+}
+
+void Window::activated()
+{
+    if (d->state != Private::State::Open)
+        return;
+    windowlists::broughtToFront(this);
+    applyMenuView();
+    Event_Activate();
+    runMenuUpdatePass(this);
+}
+
+void Window::EnableMenuItems()
+{
+    runMenuUpdatePass(frontWindow());
+}
+
+// ---------------------------------------------------------------- Qt widget state
+
+void Window::applyFlags()
+{
+    Qt::WindowFlags flags = Qt::Window;
+    if (d->frame == 4) {
+        flags |= Qt::FramelessWindowHint;
+    } else {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+        if (d->closeButton)
+            flags |= Qt::WindowCloseButtonHint;
+        if (d->minimizeButton)
+            flags |= Qt::WindowMinimizeButtonHint;
+        // A window of fixed size has nothing to maximise to.
+        if (d->maximizeButton && d->resizeable)
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    d->content->setPlainBorder(d->frame == 4);
+    QMainWindow* w = d->widget.get();
+    if (w->windowFlags() == flags)
+        return;
+    const bool shown = w->isVisible();
+    w->setWindowFlags(flags); // hides a shown window
+    if (shown)
+        w->show();
+}
+
+void Window::applySize()
+{
+    const int width = boundedSize(d->size.width());
+    const int height = boundedSize(d->size.height());
+    int bar = 0;
+    // A bar that the platform shows outside the window (a global menu) takes no room.
+    if (d->menuView && d->menuView->bar() && !d->menuView->bar()->isNativeMenuBar()) {
+        QMenuBar* menuBar = d->menuView->bar();
+        menuBar->ensurePolished();
+        bar = menuBar->heightForWidth(width);
+        if (bar < 0)
+            bar = menuBar->sizeHint().height();
+    }
+    QMainWindow* w = d->widget.get();
+    if (!d->resizeable) {
+        // Fixed at the recorded size whatever limits the record carries.
+        w->setFixedSize(width, boundedSize(height + bar));
+        return;
+    }
+    // Limits that contradict the recorded size give way to it; 0 means no maximum.
+    const int minWidth = std::clamp(d->minWidth, 0, width);
+    const int minHeight = std::clamp(d->minHeight, 0, height);
+    const int maxWidth = d->maxWidth > 0 ? std::max(d->maxWidth, width) : QWIDGETSIZE_MAX;
+    const int maxHeight = d->maxHeight > 0 ? std::max(d->maxHeight, height) : QWIDGETSIZE_MAX;
+    w->setMinimumSize(minWidth, boundedSize(minHeight + bar));
+    w->setMaximumSize(boundedSize(maxWidth), boundedSize(maxHeight + bar));
+    w->resize(width, boundedSize(height + bar));
+}
+
+void Window::applyMenuView()
+{
+    if (d->state == Private::State::Destroying)
+        return;
+    fw::MenuBar* model = d->menuBar;
+    if (!model) {
+        // A window without a bar of its own still answers the application's shortcuts.
+        if (Application* app = Application::current())
+            model = app->MenuBar();
+    }
+    const bool showBar = d->menuBar && d->menuBarVisible;
+    if (d->menuView && d->menuView->model() == model && d->menuView->showsBar() == showBar)
+        return;
+    d->menuView.reset();
+    if (model)
+        d->menuView = std::make_unique<MenuView>(this, d->widget.get(), model, showBar);
+    applySize();
+}
+
+void Window::contentResized(const QSize& size)
+{
+    if (d->state == Private::State::Destroying)
+        return;
+    const QSize delta = size - d->laidOutSize;
+    d->laidOutSize = size;
+    d->size = size;
+    if (delta.isNull())
+        return;
+    for (RectControl* control : controls_)
+        control->followWindowResize(delta.width(), delta.height());
+}
+
+// ---------------------------------------------------------------- controls and menus
+
+void Window::_AddControl(const QString& name, RectControl* control)
+{
+    nonNil(control, "control");
+    if (control->window_)
+        throw RuntimeException("control " + name.toStdString() + " is already on a window");
+    if (findControl(name))
+        throw RuntimeException("this window already has a control named " + name.toStdString());
+    control->setName(name);
+    control->window_ = this;
+    controls_.push_back(control);
+    if (QWidget* w = control->widget()) {
+        w->setParent(d->content);
+        w->raise(); // later controls stand above earlier ones
+    }
+    control->applyGeometry();
+    control->attached();
+    control->placementChanged();
+}
+
+RectControl* Window::findControl(const QString& name) const
+{
+    for (RectControl* control : controls_) {
+        if (StrEquals(control->Name(), name))
+            return control;
+    }
+    return nullptr;
+}
+
+void Window::_AddMenuHandler(const QString& itemName, std::function<bool()> handler)
+{
+    d->menuHandlers[handlerKey(itemName)] = std::move(handler);
+}
+
+std::function<bool()> Window::menuHandler(const QString& itemName) const
+{
+    const auto found = d->menuHandlers.find(handlerKey(itemName));
+    return found == d->menuHandlers.end() ? std::function<bool()>() : found->second;
+}
+
+fw::MenuBar* Window::MenuBar() const
+{
+    return d->menuBar;
+}
+
+void Window::setMenuBar(fw::MenuBar* bar)
+{
+    d->menuBar = bar;
+    applyMenuView();
+}
+
+QMainWindow* Window::widget() const
+{
+    return d->widget.get();
+}
+
+QWidget* Window::content() const
+{
+    return d->content;
+}
+
+// ---------------------------------------------------------------- properties
+
+int Window::Placement() const
+{
+    return d->placement;
+}
+
+void Window::setPlacement(int placement)
+{
+    d->placement = placement;
+}
+
+int Window::Width() const
+{
+    return d->size.width();
+}
+
+void Window::setWidth(int width)
+{
+    d->size.setWidth(boundedSize(width));
+    if (controls_.empty())
+        d->laidOutSize = d->size;
+    applySize();
+}
+
+int Window::Height() const
+{
+    return d->size.height();
+}
+
+void Window::setHeight(int height)
+{
+    d->size.setHeight(boundedSize(height));
+    if (controls_.empty())
+        d->laidOutSize = d->size;
+    applySize();
+}
+
+int Window::MinWidth() const
+{
+    return d->minWidth;
+}
+
+void Window::setMinWidth(int width)
+{
+    d->minWidth = width;
+    applySize();
+}
+
+int Window::MinHeight() const
+{
+    return d->minHeight;
+}
+
+void Window::setMinHeight(int height)
+{
+    d->minHeight = height;
+    applySize();
+}
+
+int Window::MaxWidth() const
+{
+    return d->maxWidth;
+}
+
+void Window::setMaxWidth(int width)
+{
+    d->maxWidth = width;
+    applySize();
+}
+
+int Window::MaxHeight() const
+{
+    return d->maxHeight;
+}
+
+void Window::setMaxHeight(int height)
+{
+    d->maxHeight = height;
+    applySize();
+}
+
+int Window::Frame() const
+{
+    return d->frame;
+}
+
+void Window::setFrame(int frame)
+{
+    d->frame = frame;
+    applyFlags();
+}
+
+bool Window::Composite() const
+{
+    return d->composite;
+}
+
+// Qt composes every window's drawing already: the value is kept only.
+void Window::setComposite(bool composite)
+{
+    d->composite = composite;
+}
+
+bool Window::HasBackColor() const
+{
+    return d->hasBackColor;
+}
+
+void Window::setHasBackColor(bool has)
+{
+    d->hasBackColor = has;
+    d->content->setBackground(d->hasBackColor, d->backColor);
+}
+
+QColor Window::BackColor() const
+{
+    return d->backColor;
+}
+
+void Window::setBackColor(const QColor& color)
+{
+    d->backColor = color;
+    d->content->setBackground(d->hasBackColor, d->backColor);
+}
+
+QString Window::Title() const
+{
+    return d->widget->windowTitle();
+}
+
+void Window::setTitle(const QString& title)
+{
+    d->widget->setWindowTitle(title);
+}
+
+bool Window::Visible() const
+{
+    return d->visible;
+}
+
+// Hides or shows the window without closing it; during the build the window only
+// remembers the value and is shown, if Visible, once Open has run.
+void Window::setVisible(bool visible)
+{
+    if (isClosed())
+        return;
+    d->visible = visible;
+    if (d->state != Private::State::Open)
+        return;
+    if (visible)
+        showNow();
+    else
+        d->widget->hide();
+}
+
+bool Window::FullScreen() const
+{
+    return d->fullScreen;
+}
+
+void Window::setFullScreen(bool fullScreen)
+{
+    d->fullScreen = fullScreen;
+    QMainWindow* w = d->widget.get();
+    if (!w->isVisible())
+        return;
+    if (fullScreen)
+        w->showFullScreen();
+    else
+        w->showNormal();
+}
+
+bool Window::MenuBarVisible() const
+{
+    return d->menuBarVisible;
+}
+
+void Window::setMenuBarVisible(bool visible)
+{
+    d->menuBarVisible = visible;
+    applyMenuView();
+}
+
+bool Window::CloseButton() const
+{
+    return d->closeButton;
+}
+
+void Window::setCloseButton(bool has)
+{
+    d->closeButton = has;
+    applyFlags();
+}
+
+bool Window::Resizeable() const
+{
+    return d->resizeable;
+}
+
+void Window::setResizeable(bool resizeable)
+{
+    d->resizeable = resizeable;
+    applyFlags();
+    applySize();
+}
+
+bool Window::LiveResize() const
+{
+    return d->liveResize;
+}
+
+// Qt always lays a window out live while the user drags its edge: the value is kept only.
+void Window::setLiveResize(bool live)
+{
+    d->liveResize = live;
+}
+
+bool Window::MaximizeButton() const
+{
+    return d->maximizeButton;
+}
+
+void Window::setMaximizeButton(bool has)
+{
+    d->maximizeButton = has;
+    applyFlags();
+}
+
+bool Window::MinimizeButton() const
+{
+    return d->minimizeButton;
+}
+
+void Window::setMinimizeButton(bool has)
+{
+    d->minimizeButton = has;
+    applyFlags();
+}
+
+QString Window::BalloonHelp() const
+{
+    return d->balloonHelp;
+}
+
+void Window::setBalloonHelp(const QString& help)
+{
+    d->balloonHelp = help;
+    d->content->setToolTip(help);
+}
+
+int Window::MacProcID() const
+{
+    return d->macProcID;
+}
+
+// A classic Mac window definition id: nothing on this platform answers to it.
+void Window::setMacProcID(int id)
+{
+    d->macProcID = id;
+}
+
+int Window::Left() const
+{
+    return d->widget->geometry().x();
+}
+
+void Window::setLeft(int left)
+{
+    d->placed = true;
+    QRect area = d->widget->geometry();
+    area.moveLeft(left);
+    d->widget->setGeometry(area);
+}
+
+int Window::Top() const
+{
+    return d->widget->geometry().y();
+}
+
+void Window::setTop(int top)
+{
+    d->placed = true;
+    QRect area = d->widget->geometry();
+    area.moveTop(top);
+    d->widget->setGeometry(area);
+}
+
+// ---------------------------------------------------------------- lookup
+
+Window* _GetImplicitWindow(const QString& className)
+{
+    const ClassInfo* info = findClass(className);
+    if (!info || !info->meta)
+        return nullptr;
+    for (Window* window : _mImplicitWindowList()) {
+        if (window->metaObject() == info->meta && !window->isClosed())
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace fw

@@ -1,0 +1,84 @@
+#include "window_widget.h"
+
+#include "events.h"
+#include "window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace fw {
+
+WindowWidget::WindowWidget(Window* owner) : owner_(owner)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+// The close box closes the Window through its Close, which hides this widget; the
+// Window object and this widget go later, together.
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    guardedCall([this] { owner_->Close(); });
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        guardedCall([this] { owner_->activated(); });
+}
+
+ContentWidget::ContentWidget(Window* owner) : owner_(owner) {}
+
+void ContentWidget::setBackground(bool painted, const QColor& color)
+{
+    paintBackground_ = painted;
+    background_ = color;
+    update();
+}
+
+void ContentWidget::setPlainBorder(bool border)
+{
+    plainBorder_ = border;
+    update();
+}
+
+void ContentWidget::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    if (paintBackground_)
+        painter.fillRect(rect(), background_);
+    if (plainBorder_) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+// Presses reach this widget when no control took them (Qt passes ignored presses on to
+// the parent): they are the window's own.
+void ContentWidget::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    const QPoint at = event->position().toPoint();
+    mouseCaptured_ = guardedCall([this, at] { return owner_->Event_MouseDown(at.x(), at.y()); });
+}
+
+void ContentWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (!mouseCaptured_)
+        return;
+    mouseCaptured_ = false;
+    const QPoint at = event->position().toPoint();
+    guardedCall([this, at] { owner_->Event_MouseUp(at.x(), at.y()); });
+}
+
+void ContentWidget::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    guardedCall([this, event] { owner_->contentResized(event->size()); });
+}
+
+} // namespace fw

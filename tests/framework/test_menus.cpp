@@ -1,0 +1,390 @@
+// Menus: the shared model, the shortcut texts, the windows' views of the model, the
+// update pass and the dispatch of commands (window, application, framework).
+#include "test_window_support.h"
+
+#include "framework/exceptions.h"
+#include "framework/menu_view.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace testwindows;
+
+namespace {
+
+class MenuTest : public FrameworkTest {};
+
+fw::MenuItem* newItem(const QString& name, const QString& text = {})
+{
+    auto* item = new fw::MenuItem;
+    item->setName(name);
+    item->setText(text);
+    return item;
+}
+
+// The window's action for an item caption (plain caption, without "&"): every item's
+// action is on the window, whether a bar shows it or not.
+QAction* actionFor(fw::Window* window, const QString& caption)
+{
+    const QList<QAction*> actions = window->widget()->actions();
+    for (QAction* action : actions) {
+        if (!action->menu() && QString(action->text()).remove('&') == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+// The action that must be there: a missing one fails the test instead of crashing it.
+QAction& actionOf(fw::Window* window, const QString& caption)
+{
+    QAction* action = actionFor(window, caption);
+    if (!action)
+        throw std::runtime_error("no action " + caption.toStdString());
+    return *action;
+}
+
+QMenu* menuFor(fw::Window* window, const QString& caption)
+{
+    auto* bar = window->widget()->findChild<QMenuBar*>();
+    if (!bar)
+        return nullptr;
+    for (QAction* action : bar->actions()) {
+        if (action->menu() && QString(action->text()).remove('&') == caption)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+// A window that shows the bar, built and shown.
+LoggingWindow* windowWithBar(fw::MenuBar* bar)
+{
+    nextBuild().menuBar = bar;
+    auto* window = fw::Window::create<LoggingWindow>();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window->widget()));
+    return window;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- the model
+
+TEST_F(MenuTest, ItemsHoldTheirChildrenInOrderAndFindThemByName)
+{
+    fw::MenuBar bar;
+    fw::MenuItem* file = newItem("FileMenu", "&File");
+    bar.Append(file);
+    fw::MenuItem* close = newItem("FileClose", "Close");
+    file->Append(close);
+    auto* quit = new fw::QuitMenuItem;
+    quit->setName("FileQuit");
+    file->Append(quit);
+
+    EXPECT_EQ(bar.Count(), 1);
+    EXPECT_EQ(file->Count(), 2);
+    EXPECT_EQ(file->Item(0), close);
+    EXPECT_EQ(file->Item(1), quit);
+    EXPECT_EQ(close->parentItem(), file);
+    EXPECT_EQ(bar.Child("filemenu"), file);
+    EXPECT_EQ(bar.Child("FileClose"), nullptr); // not a direct child
+    EXPECT_EQ(bar._Lookup("FileQuit"), quit);
+    EXPECT_EQ(bar._Lookup("UntitledMenu1"), nullptr);
+    EXPECT_THROW(file->Item(2), fw::OutOfBoundsException);
+    EXPECT_THROW(file->Item(-1), fw::OutOfBoundsException);
+    EXPECT_THROW(file->Append(nullptr), fw::NilObjectException);
+    EXPECT_THROW(close->Append(file), fw::RuntimeException);
+    EXPECT_THROW(file->Append(file), fw::RuntimeException);
+}
+
+TEST_F(MenuTest, AppendingAnItemThatHasAParentMovesIt)
+{
+    fw::MenuBar bar;
+    fw::MenuItem* first = newItem("First");
+    fw::MenuItem* second = newItem("Second");
+    fw::MenuItem* item = newItem("Item");
+    bar.Append(first);
+    bar.Append(second);
+    first->Append(item);
+    second->Append(item);
+    EXPECT_EQ(first->Count(), 0);
+    EXPECT_EQ(second->Item(0), item);
+    EXPECT_EQ(item->parentItem(), second);
+}
+
+TEST_F(MenuTest, ChangesSignalOnlyRealChangesAndStructureChangesReachTheRoot)
+{
+    fw::MenuBar bar;
+    fw::MenuItem* menu = newItem("Menu");
+    bar.Append(menu);
+    QSignalSpy changed(menu, &fw::MenuItem::changed);
+    QSignalSpy structure(&bar, &fw::MenuItem::structureChanged);
+    menu->setText("One");
+    menu->setText("One");
+    menu->setEnabled(false);
+    menu->setEnabled(false);
+    menu->setKeyboardShortcut("Cmd+O");
+    EXPECT_EQ(changed.count(), 3);
+    menu->Append(newItem("Leaf"));
+    EXPECT_EQ(structure.count(), 1);
+}
+
+TEST_F(MenuTest, MenuItemCastChecksTheClass)
+{
+    fw::MenuBar bar;
+    auto* quit = new fw::QuitMenuItem;
+    bar.Append(quit);
+    fw::MenuItem* plain = newItem("Plain");
+    bar.Append(plain);
+    EXPECT_EQ(fw::menuItemCast<fw::QuitMenuItem>(quit), quit);
+    EXPECT_EQ(fw::menuItemCast<fw::MenuItem>(quit), quit);
+    EXPECT_EQ(fw::menuItemCast<fw::QuitMenuItem>(nullptr), nullptr);
+    EXPECT_THROW(fw::menuItemCast<fw::AppleMenuItem>(plain), fw::IllegalCastException);
+}
+
+TEST_F(MenuTest, ShortcutTextsReadCmdAsCtrlAndCmdQuestionAlsoAsTheHelpKey)
+{
+    EXPECT_EQ(fw::keySequencesFor("Cmd+W"), QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_W)});
+    EXPECT_EQ(fw::keySequencesFor("Cmd+Shift+Z"),
+              QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    const QList<QKeySequence> help = fw::keySequencesFor("Cmd+?");
+    ASSERT_FALSE(help.isEmpty());
+    EXPECT_EQ(help.first(), QKeySequence(Qt::CTRL | Qt::Key_Question));
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::HelpContents))
+        EXPECT_TRUE(help.contains(key)) << key.toString().toStdString();
+    EXPECT_TRUE(fw::keySequencesFor("").isEmpty());
+    EXPECT_TRUE(fw::keySequencesFor("Cmd+NoSuchKey").isEmpty());
+}
+
+// ---------------------------------------------------------------- views
+
+TEST_F(MenuTest, EveryWindowViewsTheOneModelAndSeesItsChangesAtOnce)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* first = windowWithBar(bar.get());
+    auto* second = windowWithBar(bar.get());
+
+    for (fw::Window* window : {static_cast<fw::Window*>(first), static_cast<fw::Window*>(second)}) {
+        auto* qtBar = window->widget()->findChild<QMenuBar*>();
+        ASSERT_NE(qtBar, nullptr);
+        ASSERT_EQ(qtBar->actions().size(), 4);
+        EXPECT_EQ(qtBar->actions().at(0)->text(), "&File");
+        QMenu* edit = menuFor(window, "Edit");
+        ASSERT_NE(edit, nullptr);
+        ASSERT_EQ(edit->actions().size(), 6);
+        EXPECT_EQ(edit->actions().at(0)->text(), "&Undo");
+        EXPECT_TRUE(edit->actions().at(1)->isSeparator());
+        ASSERT_NE(actionFor(window, "Close"), nullptr);
+        EXPECT_EQ(actionOf(window, "Close").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    }
+
+    fw::MenuItem* showInfo = bar->_Lookup("WindowShowInfo");
+    showInfo->setText("Hide Info");
+    bar->_Lookup("EditCopy")->setEnabled(false);
+    bar->_Lookup("EditUndo")->setKeyboardShortcut("Cmd+U");
+    for (fw::Window* window : {static_cast<fw::Window*>(first), static_cast<fw::Window*>(second)}) {
+        ASSERT_NE(actionFor(window, "Hide Info"), nullptr);
+        EXPECT_EQ(actionFor(window, "Show Info"), nullptr);
+        EXPECT_FALSE(actionOf(window, "Copy").isEnabled());
+        EXPECT_EQ(actionOf(window, "Undo").shortcut(), QKeySequence(Qt::CTRL | Qt::Key_U));
+    }
+}
+
+TEST_F(MenuTest, AnItemAppendedLaterShowsOnceControlReturnsToTheLoop)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    bar->Child("HelpMenu")->Append(newItem("HelpTips", "Tips"));
+    returnToEventLoop();
+    ASSERT_NE(actionFor(window, "Tips"), nullptr);
+    EXPECT_EQ(menuFor(window, "Help")->actions().size(), 3);
+}
+
+TEST_F(MenuTest, AViewOutlivesItsModel)
+{
+    auto* bar = newTestMenuBar();
+    auto* window = windowWithBar(bar);
+    delete bar;
+    EXPECT_EQ(window->MenuBar(), nullptr);
+    EXPECT_EQ(actionFor(window, "Close"), nullptr);
+    window->EnableMenuItems();
+}
+
+// ---------------------------------------------------------------- the update pass
+
+TEST_F(MenuTest, TheUpdatePassFollowsAutoEnableThenLetsTheFrontWindowEnableItems)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    fw::MenuItem* close = bar->_Lookup("FileClose");
+    fw::MenuItem* copy = bar->_Lookup("EditCopy");
+    close->setEnabled(true);
+    copy->setEnabled(false);
+
+    window->log.clear();
+    window->EnableMenuItems();
+    EXPECT_FALSE(close->Enabled());
+    EXPECT_TRUE(copy->Enabled());
+    EXPECT_FALSE(actionOf(window, "Close").isEnabled());
+    EXPECT_EQ(window->log, QStringList{"EnableMenuItems"});
+
+    window->onEnableMenuItems = [&] { close->setEnabled(true); };
+    bar->Enable();
+    EXPECT_TRUE(close->Enabled());
+    EXPECT_TRUE(actionOf(window, "Close").isEnabled());
+}
+
+TEST_F(MenuTest, AMenuAboutToOpenRunsTheUpdatePass)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    bar->_Lookup("FileClose")->setEnabled(true);
+    window->log.clear();
+    emit menuFor(window, "File")->aboutToShow();
+    EXPECT_EQ(window->log, QStringList{"EnableMenuItems"});
+    EXPECT_FALSE(bar->_Lookup("FileClose")->Enabled());
+}
+
+TEST_F(MenuTest, APassRequestedDuringAPassIsIgnored)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    window->onEnableMenuItems = [&] { window->EnableMenuItems(); };
+    window->log.clear();
+    window->EnableMenuItems();
+    EXPECT_EQ(window->log.count("EnableMenuItems"), 1);
+}
+
+TEST_F(MenuTest, TheUpdatePassCoversTheApplicationsBarWhenTheFrontWindowHasNone)
+{
+    auto* app = new LoggingApplication;
+    app->registerAsApplication();
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    app->setMenuBar(bar.get());
+    auto* window = fw::Window::create<LoggingWindow>();
+    bar->_Lookup("FileClose")->setEnabled(true);
+    window->log.clear();
+    window->EnableMenuItems();
+    EXPECT_FALSE(bar->_Lookup("FileClose")->Enabled());
+    EXPECT_EQ(window->log, QStringList{"EnableMenuItems"});
+}
+
+// ---------------------------------------------------------------- dispatch
+
+TEST_F(MenuTest, ACommandGoesToTheFrontWindowThenToTheApplicationThenQuits)
+{
+    auto* app = new LoggingApplication;
+    app->registerAsApplication();
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    app->setMenuBar(bar.get());
+    auto* window = windowWithBar(bar.get());
+    QStringList calls;
+    bool windowTakes = true;
+    window->_AddMenuHandler("FileQuit", [&] {
+        calls << "window";
+        return windowTakes;
+    });
+    app->_AddMenuHandler("FileQuit", [&] {
+        calls << "application";
+        return false;
+    });
+    QAction* quit = actionFor(window, "Quit");
+    ASSERT_NE(quit, nullptr);
+
+    quit->trigger();
+    EXPECT_EQ(calls, QStringList{"window"});
+    EXPECT_FALSE(app->quitRequested());
+
+    windowTakes = false;
+    quit->trigger();
+    EXPECT_EQ(calls, QStringList({"window", "window", "application"}));
+    EXPECT_TRUE(app->quitRequested());
+    EXPECT_EQ(app->quitCode(), 0);
+}
+
+TEST_F(MenuTest, TheApplicationsHandlerTakesWhatNoWindowHandles)
+{
+    auto* app = new LoggingApplication;
+    app->registerAsApplication();
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    app->setMenuBar(bar.get());
+    auto* window = windowWithBar(bar.get());
+    int shown = 0;
+    app->_AddMenuHandler("windowshowinfo", [&] {
+        ++shown;
+        return false;
+    });
+    actionOf(window, "Show Info").trigger();
+    EXPECT_EQ(shown, 1);
+    EXPECT_FALSE(app->quitRequested());
+
+    // A disabled item does nothing.
+    bar->_Lookup("WindowShowInfo")->setEnabled(false);
+    actionOf(window, "Show Info").trigger();
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(MenuTest, AWindowWithoutABarAnswersTheApplicationsShortcutsWhileInFront)
+{
+    auto* app = new LoggingApplication;
+    app->registerAsApplication();
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    app->setMenuBar(bar.get());
+    int infos = 0;
+    app->_AddMenuHandler("WindowShowInfo", [&] {
+        ++infos;
+        return false;
+    });
+    auto* window = fw::Window::create<LoggingWindow>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+
+    EXPECT_EQ(window->widget()->findChild<QMenuBar*>(), nullptr);
+    QAction* showInfo = actionFor(window, "Show Info");
+    ASSERT_NE(showInfo, nullptr);
+    EXPECT_TRUE(window->widget()->actions().contains(showInfo));
+    showInfo->trigger();
+    EXPECT_EQ(infos, 1);
+
+    QTest::keyClick(window->widget(), Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(infos, 2);
+}
+
+TEST_F(MenuTest, UnhandledEditItemsActOnTheFocusedTextWidget)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    auto* edit = new QLineEdit(window->content());
+    edit->show();
+    edit->setText("hello world");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+
+    edit->setSelection(0, 5);
+    actionOf(window, "Copy").trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "hello");
+    actionOf(window, "Cut").trigger();
+    EXPECT_EQ(edit->text(), " world");
+    edit->setCursorPosition(6);
+    actionOf(window, "Paste").trigger();
+    EXPECT_EQ(edit->text(), " worldhello");
+    actionOf(window, "Undo").trigger();
+    EXPECT_EQ(edit->text(), " world");
+    edit->setSelection(0, 1);
+    actionOf(window, "Clear").trigger();
+    EXPECT_EQ(edit->text(), "world");
+
+    // A window that handles the item itself keeps the framework out.
+    window->_AddMenuHandler("EditClear", [] { return true; });
+    edit->selectAll();
+    actionOf(window, "Clear").trigger();
+    EXPECT_EQ(edit->text(), "world");
+}

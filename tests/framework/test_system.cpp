@@ -1,0 +1,212 @@
+// System services: ShowURL, pictures from the resources, localized strings, dates that
+// never roll into another month, and screens.
+#include "test_system_support.h"
+
+#include "framework/exceptions.h"
+#include "framework/picture.h"
+#include "framework/system.h"
+
+#include <QDate>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include <climits>
+
+using namespace testsystem;
+
+namespace {
+
+const QByteArray kRedSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
+                           "<rect width='40' height='30' fill='#ff0000'/></svg>";
+
+// Restores the default locale when a test ends, whatever it set.
+class LocaleGuard {
+public:
+    ~LocaleGuard() { QLocale::setDefault(saved_); }
+
+private:
+    QLocale saved_;
+};
+
+QDate asQDate(const fw::Date& date)
+{
+    return QDate(date.Year(), date.Month(), date.Day());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- ShowURL
+
+TEST(ShowUrlTest, HandsTheAddressUnchangedToTheBrowser)
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    QDesktopServices::setUrlHandler("http", &catcher, "open");
+    fw::ShowURL("https://www.example.com/Reduvazidez_Idod_Ezir.html");
+    fw::ShowURL("www.example.com");
+    QDesktopServices::unsetUrlHandler("https");
+    QDesktopServices::unsetUrlHandler("http");
+    ASSERT_EQ(catcher.opened.size(), 2);
+    EXPECT_EQ(catcher.opened[0].toString(), "https://www.example.com/Reduvazidez_Idod_Ezir.html");
+    EXPECT_EQ(catcher.opened[1].toString(), "http://www.example.com");
+}
+
+// ---------------------------------------------------------------- pictures
+
+TEST(ResourceForkTest, AnIdWithoutAPictureGivesNil)
+{
+    fw::ResourceFork fork;
+    EXPECT_EQ(fork.GetPicture(9999), nullptr);
+    EXPECT_EQ(fork.GetPicture(-1), nullptr);
+}
+
+TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
+{
+    TemporaryResources resources(Files{{"pictures/9001.svg", kRedSvg}, {"pictures/9002.svg", "not a picture"}});
+    ASSERT_TRUE(resources.registered());
+    fw::ResourceFork fork;
+    const std::shared_ptr<fw::Picture> picture = fork.GetPicture(9001);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 40);
+    EXPECT_EQ(picture->Height(), 30);
+    EXPECT_EQ(picture->image().pixelColor(20, 15), QColor(255, 0, 0));
+    EXPECT_EQ(fork.GetPicture(9002), nullptr);
+}
+
+// The program's own artwork, once it is in resources/pictures.
+TEST(ResourceForkTest, TheProgramsPicturesAreReadable)
+{
+    const QDir pictures(QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/pictures"));
+    Files files;
+    for (int id = 174; id <= 177; ++id) {
+        QFile file(pictures.filePath(QStringLiteral("%1.svg").arg(id)));
+        if (file.open(QIODevice::ReadOnly))
+            files[QStringLiteral("pictures/%1.svg").arg(id)] = file.readAll();
+    }
+    if (files.empty())
+        GTEST_SKIP() << "no artwork in " << pictures.path().toStdString() << " yet";
+    TemporaryResources resources(files);
+    ASSERT_TRUE(resources.registered());
+    fw::ResourceFork fork;
+    for (const auto& [path, content] : files) {
+        const int id = QFileInfo(path).baseName().toInt();
+        const std::shared_ptr<fw::Picture> picture = fork.GetPicture(id);
+        ASSERT_NE(picture, nullptr) << id;
+        EXPECT_GT(picture->Width(), 0) << id;
+        EXPECT_GT(picture->Height(), 0) << id;
+    }
+}
+
+// ---------------------------------------------------------------- localized strings
+
+TEST(LocalizedStringTest, TheCurrentLanguagesTextOrTheDefault)
+{
+    LocaleGuard guard;
+    TemporaryResources resources(Files{{"localization/de.json", R"({"LocalizationMod.kNature": "Stellt dar"})"}});
+    ASSERT_TRUE(resources.registered());
+
+    QLocale::setDefault(QLocale("de"));
+    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
+    EXPECT_EQ(fw::System::_GetLocalizedString("Missing.Key", "Fallback"), "Fallback");
+    QLocale::setDefault(QLocale("de_AT"));
+    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
+
+    QLocale::setDefault(QLocale("fr"));
+    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
+}
+
+TEST(LocalizedStringTest, AStoreThatIsNotAnObjectOfTextsGivesTheDefault)
+{
+    LocaleGuard guard;
+    TemporaryResources resources(Files{{"localization/nl.json", R"({"Number": 5, "Broken": )"},
+                                  {"localization/sv.json", R"({"Number": 5})"}});
+    ASSERT_TRUE(resources.registered());
+    QLocale::setDefault(QLocale("nl"));
+    EXPECT_EQ(fw::System::_GetLocalizedString("Broken", "Default"), "Default");
+    QLocale::setDefault(QLocale("sv"));
+    EXPECT_EQ(fw::System::_GetLocalizedString("Number", "Default"), "Default");
+}
+
+// ---------------------------------------------------------------- dates
+
+TEST(DateTest, StartsAsToday)
+{
+    const QDate before = QDate::currentDate();
+    const fw::Date date;
+    const QDate after = QDate::currentDate();
+    EXPECT_TRUE(asQDate(date) == before || asQDate(date) == after);
+}
+
+TEST(DateTest, AMonthOrDayTheMonthLacksIsClampedNeverRolled)
+{
+    fw::Date date;
+    date.setYear(2023);
+    date.setMonth(1);
+    date.setDay(31);
+    date.setMonth(2);
+    EXPECT_EQ(asQDate(date), QDate(2023, 2, 28));
+    date.setYear(2024);
+    date.setMonth(1);
+    date.setDay(31);
+    date.setMonth(2);
+    EXPECT_EQ(asQDate(date), QDate(2024, 2, 29));
+    date.setMonth(4);
+    date.setDay(31);
+    EXPECT_EQ(asQDate(date), QDate(2024, 4, 30));
+    date.setDay(0);
+    EXPECT_EQ(date.Day(), 1);
+    date.setMonth(13);
+    EXPECT_EQ(date.Month(), 12);
+    date.setMonth(-5);
+    EXPECT_EQ(date.Month(), 1);
+}
+
+TEST(DateTest, ChangingTheYearKeepsTheDayInsideFebruary)
+{
+    fw::Date date;
+    date.setYear(2000);
+    date.setMonth(2);
+    date.setDay(29);
+    EXPECT_EQ(date.Day(), 29);
+    date.setYear(1900);
+    EXPECT_EQ(date.Day(), 28);
+    EXPECT_EQ(date.Month(), 2);
+}
+
+TEST(DateTest, AnyYearIsFineYearZeroAndNegativeOnesIncluded)
+{
+    fw::Date date;
+    date.setYear(0);
+    date.setMonth(2);
+    date.setDay(29);
+    EXPECT_EQ(date.Year(), 0);
+    EXPECT_EQ(date.Day(), 29); // year 0 is a leap year
+    date.setYear(-1);
+    EXPECT_EQ(date.Day(), 28);
+    date.setYear(-4);
+    date.setDay(29);
+    EXPECT_EQ(date.Day(), 29);
+    date.setYear(INT_MIN);
+    EXPECT_EQ(date.Year(), INT_MIN);
+    date.setYear(INT_MAX);
+    EXPECT_EQ(date.Year(), INT_MAX);
+    EXPECT_EQ(date.Day(), 28);
+}
+
+// ---------------------------------------------------------------- screens
+
+TEST(ScreenTest, TheFirstScreensSizeAndNoScreenOutsideTheList)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_FALSE(screens.isEmpty());
+    const fw::Screen first(0);
+    EXPECT_EQ(first.Width(), screens.first()->geometry().width());
+    EXPECT_EQ(first.Height(), screens.first()->geometry().height());
+    EXPECT_THROW(fw::Screen(-1), fw::OutOfBoundsException);
+    EXPECT_THROW(fw::Screen(static_cast<int>(screens.size())), fw::OutOfBoundsException);
+}
