@@ -1,0 +1,401 @@
+#include "control.h"
+
+#include "text.h"
+#include "window.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// Parent chains longer than this are cycles of InitialParent names.
+constexpr int kMaxParentDepth = 64;
+
+// Focus that comes and goes with the window's activation or a popup leaves the
+// control the focus control of its window: no GotFocus or LostFocus.
+bool isControlFocusChange(const QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- Control
+
+Control::~Control() = default;
+
+Window* Control::window() const
+{
+    return window_;
+}
+
+void Control::setTabPanelIndex(int page)
+{
+    if (page == tabPanelIndex_)
+        return;
+    tabPanelIndex_ = page;
+    placementChanged();
+}
+
+// ---------------------------------------------------------------- RectControl
+
+RectControl::RectControl(QWidget* widget) : widget_(nonNil(widget, "control widget"))
+{
+    widget->installEventFilter(this);
+}
+
+RectControl::~RectControl()
+{
+    detachFromWidgets();
+    delete widget_.data();
+}
+
+// Stops the widgets from calling back into this control while it goes away.
+void RectControl::detachFromWidgets()
+{
+    if (!widget_)
+        return;
+    widget_->removeEventFilter(this);
+    QObject::disconnect(widget_, nullptr, this, nullptr);
+    const QList<QObject*> inner = widget_->findChildren<QObject*>();
+    for (QObject* object : inner) {
+        object->removeEventFilter(this);
+        QObject::disconnect(object, nullptr, this, nullptr);
+    }
+    for (const QPointer<QWidget>& watched : watched_) {
+        if (watched)
+            watched->removeEventFilter(this);
+    }
+    watched_.clear();
+}
+
+void RectControl::setLeft(int left)
+{
+    left_ = left;
+    applyGeometry();
+}
+
+void RectControl::setTop(int top)
+{
+    top_ = top;
+    applyGeometry();
+}
+
+void RectControl::setWidth(int width)
+{
+    width_ = width;
+    applyGeometry();
+}
+
+void RectControl::setHeight(int height)
+{
+    height_ = height;
+    applyGeometry();
+}
+
+// The widget is a child of the window's content area, whose origin is the content's
+// top-left corner: window coordinates are the widget's own.
+void RectControl::applyGeometry()
+{
+    if (widget_)
+        widget_->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_));
+}
+
+void RectControl::setTabIndex(int index)
+{
+    if (index == tabIndex_)
+        return;
+    tabIndex_ = index;
+    applyTabOrder();
+}
+
+void RectControl::setVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    placementChanged();
+}
+
+void RectControl::setHelpTag(const QString& tag)
+{
+    helpTag_ = tag;
+    if (widget_)
+        widget_->setToolTip(tag);
+}
+
+void RectControl::setEnabled(bool enabled)
+{
+    enabled_ = enabled;
+    if (widget_)
+        widget_->setEnabled(enabled);
+}
+
+void RectControl::setInitialParent(const QString& parentName)
+{
+    if (parentName == initialParent_)
+        return;
+    initialParent_ = parentName;
+    placementChanged();
+}
+
+RectControl* RectControl::parentControl() const
+{
+    if (initialParent_.isEmpty() || !window())
+        return nullptr;
+    for (RectControl* control : window()->controls()) {
+        if (control != this && StrEquals(control->Name(), initialParent_))
+            return control;
+    }
+    return nullptr;
+}
+
+bool RectControl::isShown() const
+{
+    return isShownAt(0);
+}
+
+bool RectControl::isShownAt(int depth) const
+{
+    if (!visible_)
+        return false;
+    if (depth > kMaxParentDepth)
+        return false;
+    const RectControl* parent = parentControl();
+    if (!parent)
+        return true;
+    return parent->isShownAt(depth + 1) && parent->showsPage(TabPanelIndex());
+}
+
+bool RectControl::showsPage(int /*tabPanelIndex*/) const
+{
+    return true;
+}
+
+void RectControl::updateShown()
+{
+    if (!widget_)
+        return;
+    const bool shown = isShown();
+    // A widget that is not yet on a window stays hidden: shown, it would become a
+    // top-level window of its own.
+    if (widget_->parentWidget() || !shown)
+        widget_->setVisible(shown);
+}
+
+void RectControl::placementChanged()
+{
+    refreshShownAll();
+}
+
+void RectControl::refreshShownAll()
+{
+    if (!window()) {
+        updateShown();
+        return;
+    }
+    // Creation order puts parents before their children.
+    for (RectControl* control : window()->controls())
+        control->updateShown();
+}
+
+// Ascending TabIndex, creation order for equal ones, over the controls that take
+// the focus with the Tab key.
+void RectControl::applyTabOrder()
+{
+    if (!window() || !widget_ || !widget_->parentWidget())
+        return;
+    QWidget* top = widget_->window();
+    std::vector<RectControl*> order;
+    for (RectControl* control : window()->controls()) {
+        QWidget* w = control->widget();
+        if (w && w->parentWidget() && w->window() == top && (w->focusPolicy() & Qt::TabFocus))
+            order.push_back(control);
+    }
+    std::stable_sort(order.begin(), order.end(),
+                     [](const RectControl* a, const RectControl* b) { return a->TabIndex() < b->TabIndex(); });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
+}
+
+void RectControl::followWindowResize(int dw, int dh)
+{
+    if (lockRight_) {
+        if (lockLeft_)
+            width_ = std::max(0, width_ + dw);
+        else
+            left_ += dw;
+    }
+    if (lockBottom_) {
+        if (lockTop_)
+            height_ = std::max(0, height_ + dh);
+        else
+            top_ += dh;
+    }
+    applyGeometry();
+}
+
+void RectControl::watch(QWidget* widget)
+{
+    if (!widget || widget == widget_)
+        return;
+    widget->installEventFilter(this);
+    watched_.emplace_back(widget);
+}
+
+// The window puts the widget on its content area: bring the control's shown state
+// and the window's focus order up to date.
+void RectControl::widgetParentChanged()
+{
+    refreshShownAll();
+    applyTabOrder();
+}
+
+bool RectControl::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return false;
+    if (event->type() == QEvent::ParentChange) {
+        if (widget == widget_)
+            widgetParentChanged();
+        return false;
+    }
+    // A window that is closing or going away raises no more control events.
+    if (window() && window()->isClosed())
+        return false;
+    switch (event->type()) {
+    case QEvent::Enter:
+        // Qt enters the ancestors of an inner widget too: the outer widget speaks for all.
+        if (widget == widget_)
+            guardedCall([this] { MouseEnter(); });
+        break;
+    case QEvent::Leave:
+        if (widget == widget_)
+            guardedCall([this] { MouseExit(); });
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return mousePressed(widget, event);
+    case QEvent::MouseButtonRelease:
+        return mouseReleased(widget, event);
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        return focusChanged(widget, event);
+    default:
+        break;
+    }
+    return false;
+}
+
+// A left press raises MouseDown; True takes the press from the widget and makes the
+// release a MouseUp.
+bool RectControl::mousePressed(QWidget* watched, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !widget_)
+        return false;
+    if (mouse->timestamp() == lastPressStamp_ && int(event->type()) == lastPressType_)
+        return false;
+    lastPressStamp_ = mouse->timestamp();
+    lastPressType_ = int(event->type());
+    const QPoint at = watched->mapTo(widget_.data(), mouse->position().toPoint());
+    mouseCaptured_ = guardedCall([this, at] { return MouseDown(at.x(), at.y()); });
+    return mouseCaptured_;
+}
+
+bool RectControl::mouseReleased(QWidget* watched, QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || !mouseCaptured_ || !widget_)
+        return false;
+    mouseCaptured_ = false;
+    const QPoint at = watched->mapTo(widget_.data(), mouse->position().toPoint());
+    guardedCall([this, at] { MouseUp(at.x(), at.y()); });
+    return true;
+}
+
+// The widget takes the focus event first (a field selects all on Tab), so that what
+// a GotFocus handler selects stays selected.
+bool RectControl::focusChanged(QWidget* watched, QEvent* event)
+{
+    if (deliveringFocus_ || !isControlFocusChange(static_cast<QFocusEvent*>(event)))
+        return false;
+    deliveringFocus_ = true;
+    QCoreApplication::sendEvent(watched, event);
+    deliveringFocus_ = false;
+    if (event->type() == QEvent::FocusIn)
+        guardedCall([this] { GotFocus(); });
+    else
+        guardedCall([this] { LostFocus(); });
+    return true;
+}
+
+// ---------------------------------------------------------------- TextControl
+
+void TextControl::setTextFont(const QString& family)
+{
+    textFont_ = family;
+    applyFont();
+}
+
+void TextControl::setTextSize(int pixels)
+{
+    textSize_ = pixels;
+    applyFont();
+}
+
+void TextControl::setBold(bool bold)
+{
+    bold_ = bold;
+    applyFont();
+}
+
+void TextControl::setItalic(bool italic)
+{
+    italic_ = italic;
+    applyFont();
+}
+
+void TextControl::setUnderline(bool underline)
+{
+    underline_ = underline;
+    applyFont();
+}
+
+QFont TextControl::font() const
+{
+    QFont font = QApplication::font();
+    const bool system = textFont_.isEmpty() || StrEquals(textFont_, QStringLiteral("System"));
+    if (!system) {
+        font.setFamilies({textFont_});
+        // Qt's matching still finds a font that covers the text; the named faces
+        // that a platform lacks are serif faces, so prefer a serif stand-in.
+        if (!QFontDatabase::hasFamily(textFont_))
+            font.setStyleHint(QFont::Serif);
+    }
+    if (textSize_ > 0)
+        font.setPixelSize(textSize_);
+    font.setBold(bold_);
+    font.setItalic(italic_);
+    font.setUnderline(underline_);
+    return font;
+}
+
+void TextControl::applyFont()
+{
+    if (QWidget* w = widget())
+        w->setFont(font());
+}
+
+} // namespace fw

@@ -1,0 +1,54 @@
+#pragma once
+
+// The inner editors of EditField: the typing limit of both, and character positions
+// (code points) against Qt's UTF-16 positions.
+
+#include <QString>
+#include <QTextEdit>
+#include <QValidator>
+
+namespace fw {
+
+// The UTF-16 position of a character position, and back; both clamp to the text.
+qsizetype charsToUnits(const QString& text, qsizetype chars);
+qsizetype unitsToChars(const QString& text, qsizetype units);
+
+// Keeps what the user types or pastes into a single-line field within the limit:
+// characters that would grow the text beyond it are dropped from the end of the
+// insertion. Text set by the code is kept whole (suspend the limiter around it).
+class LengthLimiter : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    void setLimit(int limit) { limit_ = limit; }
+    void setSuspended(bool suspended) { suspended_ = suspended; }
+    // The text's length before the edit being checked.
+    void setLastLength(qsizetype length) { lastLength_ = length; }
+
+    State validate(QString& input, int& position) const override;
+
+private:
+    int limit_ = 0;
+    bool suspended_ = false;
+    qsizetype lastLength_ = 0;
+};
+
+// A multi-line editor that refuses typing beyond the limit and cuts a paste to fit.
+class LimitedTextEdit : public QTextEdit {
+public:
+    using QTextEdit::QTextEdit;
+
+    void setLimit(int limit) { limit_ = limit; }
+    // Characters that one more insertion may add (with the selection replaced).
+    qsizetype room() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    int limit_ = 0;
+};
+
+} // namespace fw

@@ -1,0 +1,59 @@
+#include "static_text.h"
+
+#include <QLabel>
+#include <QPalette>
+
+#include <string>
+
+namespace fw {
+
+StaticText::StaticText() : TextControl(new QLabel)
+{
+    label_ = static_cast<QLabel*>(widget());
+    label_->setTextFormat(Qt::PlainText);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(textColor_);
+}
+
+StaticText::~StaticText() = default;
+
+void StaticText::setText(const QString& text)
+{
+    text_ = text;
+    if (label_) {
+        QString lines = text;
+        lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        label_->setText(lines);
+    }
+}
+
+void StaticText::setTextAlign(int align)
+{
+    static constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    if (align < 0 || align > 2)
+        throw OutOfBoundsException("StaticText.TextAlign must be 0 to 2, not " + std::to_string(align));
+    textAlign_ = align;
+    if (label_)
+        label_->setAlignment(kAlignments[align] | Qt::AlignTop);
+}
+
+void StaticText::setTextColor(const QColor& color)
+{
+    textColor_ = color;
+    if (label_) {
+        QPalette palette = label_->palette();
+        // The disabled look stays the style's.
+        palette.setColor(QPalette::Active, QPalette::WindowText, color);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
+        label_->setPalette(palette);
+    }
+}
+
+void StaticText::setMultiline(bool multiline)
+{
+    multiline_ = multiline;
+    if (label_)
+        label_->setWordWrap(multiline);
+}
+
+} // namespace fw

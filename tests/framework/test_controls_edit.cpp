@@ -1,0 +1,215 @@
+// EditField: the typing limit, the selection, lines, the two editors and their keys.
+
+#include "test_controls_support.h"
+
+#include "framework/edit_field.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPalette>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <QTextEdit>
+
+using namespace testcontrols;
+
+namespace {
+
+class EditFieldTest : public ControlsTest {
+protected:
+    fw::EditField* field = nullptr;
+
+    void SetUp() override
+    {
+        build([this](fw::Window* w) { field = place<fw::EditField>(w, "Field", QRect(10, 10, 200, 100)); });
+    }
+
+    void focusEnd()
+    {
+        field->widget()->setFocus(Qt::OtherFocusReason);
+        field->setSelStart(int(field->Text().size()));
+    }
+
+    void paste(const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field->editor(), Qt::Key_V, Qt::ControlModifier);
+    }
+};
+
+} // namespace
+
+TEST_F(EditFieldTest, LimitTextRefusesTypingBeyondTheLimitAndCutsAPasteToFit)
+{
+    field->setLimitText(4);
+    focusEnd();
+    QTest::keyClicks(field->editor(), "19685");
+    EXPECT_EQ(field->Text(), "1968");
+
+    field->setText("19");
+    focusEnd();
+    paste("234567");
+    EXPECT_EQ(field->Text(), "1923");
+
+    // Typing in the middle of a full field changes nothing.
+    field->setSelStart(1);
+    QTest::keyClicks(field->editor(), "x");
+    EXPECT_EQ(field->Text(), "1923");
+    // Replacing a selection within the limit works.
+    field->setSelStart(2);
+    field->setSelLength(2);
+    QTest::keyClicks(field->editor(), "ab");
+    EXPECT_EQ(field->Text(), "19ab");
+}
+
+TEST_F(EditFieldTest, TextSetByCodeIsKeptWholeAndTheUserCannotGrowIt)
+{
+    field->setLimitText(4);
+    field->setText("123456");
+    EXPECT_EQ(field->Text(), "123456");
+    focusEnd();
+    QTest::keyClicks(field->editor(), "7");
+    EXPECT_EQ(field->Text(), "123456");
+    QTest::keyClick(field->editor(), Qt::Key_Backspace);
+    EXPECT_EQ(field->Text(), "12345");
+    field->setLimitText(0);
+    QTest::keyClicks(field->editor(), "xyz");
+    EXPECT_EQ(field->Text(), "12345xyz");
+}
+
+TEST_F(EditFieldTest, AMultiLineFieldKeepsTheLimitToo)
+{
+    field->setMultiline(true);
+    field->setLimitText(5);
+    focusEnd();
+    QTest::keyClicks(field->editor(), "abcdefg");
+    EXPECT_EQ(field->Text(), "abcde");
+    field->setText("ab");
+    focusEnd();
+    paste("123456");
+    EXPECT_EQ(field->Text(), "ab123");
+}
+
+TEST_F(EditFieldTest, SelStartAndSelLengthSelectCharactersAndAreClamped)
+{
+    field->setText("1968");
+    field->setSelStart(2);
+    field->setSelLength(2);
+    EXPECT_EQ(field->lineEdit()->selectedText(), "68");
+    EXPECT_EQ(field->SelStart(), 2);
+    EXPECT_EQ(field->SelLength(), 2);
+
+    field->setSelStart(10);
+    EXPECT_EQ(field->SelStart(), 4);
+    EXPECT_EQ(field->SelLength(), 0);
+    field->setSelStart(-3);
+    field->setSelLength(99);
+    EXPECT_EQ(field->SelStart(), 0);
+    EXPECT_EQ(field->SelLength(), 4);
+    field->setSelLength(-1);
+    EXPECT_EQ(field->SelLength(), 0);
+
+    // Positions count characters: one outside the Basic Multilingual Plane is one.
+    field->setText(QString::fromUtf8("a\xF0\x9F\x98\x80" "b"));
+    field->setSelStart(1);
+    field->setSelLength(1);
+    EXPECT_EQ(field->lineEdit()->selectedText(), QString::fromUtf8("\xF0\x9F\x98\x80"));
+    EXPECT_EQ(field->SelLength(), 1);
+}
+
+TEST_F(EditFieldTest, AMultiLineFieldShowsCrAsLinesAndSelectsAcrossThem)
+{
+    field->setMultiline(true);
+    field->setText("one\r\rthree");
+    ASSERT_NE(field->textEdit(), nullptr);
+    EXPECT_EQ(field->lineEdit(), nullptr);
+    EXPECT_EQ(field->textEdit()->document()->blockCount(), 3);
+    EXPECT_EQ(field->Text(), "one\r\rthree");
+    field->setSelStart(3);
+    field->setSelLength(3);
+    EXPECT_EQ(field->SelStart(), 3);
+    EXPECT_EQ(field->SelLength(), 3);
+    EXPECT_EQ(field->textEdit()->textCursor().selection().toPlainText(), "\n\nt");
+}
+
+TEST_F(EditFieldTest, SwitchingMultilineKeepsTheTextAndTheSettings)
+{
+    field->setText("keep");
+    field->setReadOnly(true);
+    field->setBackColor(QColor(0xE8, 0xE8, 0xE8));
+    field->setAlignment(2);
+    field->setMultiline(true);
+    ASSERT_NE(field->textEdit(), nullptr);
+    EXPECT_EQ(field->Text(), "keep");
+    EXPECT_TRUE(field->textEdit()->isReadOnly());
+    EXPECT_EQ(field->textEdit()->palette().color(QPalette::Base), QColor(0xE8, 0xE8, 0xE8));
+    // Centred: the text starts well inside the 200 pixel wide field.
+    ASSERT_EQ(field->textEdit()->width(), 200);
+    QTextCursor start = field->textEdit()->textCursor();
+    start.setPosition(0);
+    field->textEdit()->setTextCursor(start);
+    EXPECT_GT(field->textEdit()->cursorRect().left(), 60);
+    EXPECT_EQ(field->widget()->focusProxy(), field->textEdit());
+
+    field->setMultiline(false);
+    ASSERT_NE(field->lineEdit(), nullptr);
+    EXPECT_EQ(field->Text(), "keep");
+    EXPECT_TRUE(field->lineEdit()->isReadOnly());
+    EXPECT_EQ(field->lineEdit()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+TEST_F(EditFieldTest, KeysForTheLookAndTheEditing)
+{
+    field->setAlignment(3);
+    EXPECT_EQ(field->lineEdit()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    field->setAlignment(1);
+    EXPECT_EQ(field->lineEdit()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
+    EXPECT_THROW(field->setAlignment(4), fw::OutOfBoundsException);
+    EXPECT_EQ(field->Alignment(), 1);
+
+    field->setBorder(false);
+    EXPECT_FALSE(field->lineEdit()->hasFrame());
+    field->setPassword(true);
+    EXPECT_EQ(field->lineEdit()->echoMode(), QLineEdit::Password);
+    field->setTextColor(QColor(0x00, 0x00, 0x9B));
+    EXPECT_EQ(field->lineEdit()->palette().color(QPalette::Active, QPalette::Text), QColor(0x00, 0x00, 0x9B));
+
+    // Text given is shown as it is, also in a styled field.
+    field->setMultiline(true);
+    field->setStyled(true);
+    field->setText("<b>bold</b>");
+    EXPECT_EQ(field->textEdit()->toPlainText(), "<b>bold</b>");
+    field->setScrollbarVertical(true);
+    EXPECT_EQ(field->textEdit()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    field->setAcceptTabs(true);
+    EXPECT_FALSE(field->textEdit()->tabChangesFocus());
+}
+
+TEST_F(EditFieldTest, AClickThatMouseDownTakesDoesNotReachTheTextAndMouseUpFollows)
+{
+    field->setMultiline(true);
+    field->setReadOnly(true);
+    field->setText("To find out more, click this field.");
+    QStringList log;
+    field->MouseDown.install([&](int, int) {
+        log << "down";
+        return true;
+    });
+    field->MouseUp.install([&](int x, int y) { log << QStringLiteral("up %1,%2").arg(x).arg(y); });
+    QTextCursor start = field->textEdit()->textCursor();
+    start.setPosition(0);
+    field->textEdit()->setTextCursor(start);
+
+    QWidget* viewport = field->textEdit()->viewport();
+    const QPoint inText(60, 8);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, inText);
+    EXPECT_EQ(field->textEdit()->textCursor().position(), 0);
+    const QPoint inField = viewport->mapTo(field->widget(), inText);
+    EXPECT_EQ(joined(log), QStringLiteral("down | up %1,%2").arg(inField.x()).arg(inField.y()).toStdString());
+
+    // A double click is two presses that the handler takes: no word gets selected.
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, inText);
+    EXPECT_FALSE(field->textEdit()->textCursor().hasSelection());
+}
