@@ -1,0 +1,265 @@
+// The gua calculator: the formula, the birth data of the Gua page, the day checks.
+#include "main_window_fixture.h"
+#include "dialog_spy.h"
+#include "support/dialogs.h"
+
+#include "framework/edit_field.h"
+#include "framework/popup_menu.h"
+#include "framework/push_button.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+class GuaTest : public MainWindowTest {
+protected:
+    // Enters a birth date without tripping the day checks on the way, then calculates.
+    void enterBirth(int day, int month, const QString& year, const QString& sex)
+    {
+        control<fw::PopupMenu>("day")->setListIndex(0);
+        control<fw::PopupMenu>("month")->setListIndex(month - 1);
+        control<fw::PopupMenu>("day")->setListIndex(day - 1);
+        control<fw::EditField>("birthYear")->setText(year);
+        control<fw::PopupMenu>("Sex")->setListIndex(sex == QLatin1String("M") ? 0 : 1);
+        control<fw::PushButton>("CalculateGua")->Push();
+    }
+
+    QString gua() const { return control<fw::EditField>("MingGua")->Text(); }
+    int selectedNumber() const { return control<fw::PopupMenu>("trigramNum")->ListIndex() + 1; }
+    QString dayText() const { return control<fw::PopupMenu>("day")->Text(); }
+};
+
+// The method as it stands in the books, with integers: two digit sums, then a fold of
+// the result. It leaves 0 for a male whose year's digits add up to 29.
+int twoPassGua(int year, bool male)
+{
+    const auto digits = [](int n) {
+        int sum = 0;
+        for (; n > 0; n /= 10)
+            sum += n % 10;
+        return sum;
+    };
+    const int sum = digits(digits(year));
+    int g = male ? 11 - sum : sum + 4;
+    if (g >= 10)
+        g = g / 10 + g % 10;
+    if (g == 5)
+        g = male ? 2 : 8;
+    return g;
+}
+
+} // namespace
+
+TEST_F(GuaTest, TheDefaultBirthDataGiveTwoForAManAndOneForAWoman)
+{
+    enterBirth(14, 6, "1968", "M");
+    EXPECT_EQ(gua(), "2");
+    EXPECT_EQ(selectedNumber(), 2);
+    enterBirth(14, 6, "1968", "F");
+    EXPECT_EQ(gua(), "1");
+    EXPECT_EQ(selectedNumber(), 1);
+}
+
+TEST_F(GuaTest, TheSolarYearBeginsOnTheFifthOfFebruary)
+{
+    enterBirth(4, 2, "1969", "M");
+    EXPECT_EQ(gua(), "2") << "4 February 1969 counts to 1968";
+    enterBirth(5, 2, "1969", "M");
+    EXPECT_EQ(gua(), "4");
+    enterBirth(31, 1, "2000", "F");
+    EXPECT_EQ(gua(), "8") << "1999: sums 28 and 10, 14 folds to 5, which becomes 8";
+    enterBirth(31, 1, "2000", "M");
+    EXPECT_EQ(gua(), "1");
+    enterBirth(29, 2, "1968", "M");
+    EXPECT_EQ(gua(), "2") << "29 February is after the new year, in every year";
+}
+
+TEST_F(GuaTest, FurtherExamples)
+{
+    enterBirth(20, 6, "1990", "M");
+    EXPECT_EQ(gua(), "1");
+    enterBirth(20, 6, "1990", "F");
+    EXPECT_EQ(gua(), "8");
+    enterBirth(6, 2, "2000", "M");
+    EXPECT_EQ(gua(), "9");
+    enterBirth(6, 2, "2000", "F");
+    EXPECT_EQ(gua(), "6");
+    enterBirth(14, 6, "68", "M");
+    EXPECT_EQ(gua(), "6") << "a two-digit year is the year 68";
+    EXPECT_EQ(selectedNumber(), 6);
+}
+
+TEST_F(GuaTest, AYearWhoseDigitsAddUpToTwentyNineGivesNineForAManAndSixForAWoman)
+{
+    enterBirth(14, 6, "2999", "M");
+    EXPECT_EQ(gua(), "9");
+    EXPECT_EQ(selectedNumber(), 9);
+    enterBirth(14, 6, "2999", "F");
+    EXPECT_EQ(gua(), "6");
+    EXPECT_EQ(window->GuaCalc(3989, "M"), 9);
+    EXPECT_EQ(window->GuaCalc(9929, "M"), 9);
+}
+
+TEST_F(GuaTest, EveryOtherFourDigitYearGivesWhatTheTwoPassMethodGives)
+{
+    for (int year = 1000; year <= 9999; ++year) {
+        const bool sumIs29 = year / 1000 + year / 100 % 10 + year / 10 % 10 + year % 10 == 29;
+        if (!sumIs29) {
+            ASSERT_EQ(window->GuaCalc(year, "M"), twoPassGua(year, true)) << year;
+        }
+        ASSERT_EQ(window->GuaCalc(year, "F"), twoPassGua(year, false)) << year;
+    }
+}
+
+TEST_F(GuaTest, EveryYearAndSexGiveATrigramNumber)
+{
+    const std::int32_t extremes[] = {std::numeric_limits<std::int32_t>::min(), -1000000, -1, 0,
+                                     std::numeric_limits<std::int32_t>::max()};
+    for (const QString sex : {"M", "F", "m", "", "X"}) {
+        for (std::int32_t year : extremes) {
+            const std::int32_t g = window->GuaCalc(year, sex);
+            EXPECT_TRUE(g >= 1 && g <= 9) << year << " " << sex.toStdString() << " gave " << g;
+        }
+        for (std::int32_t year = -3000; year <= 12000; ++year) {
+            const std::int32_t g = window->GuaCalc(year, sex);
+            ASSERT_TRUE(g >= 1 && g <= 9) << year << " " << sex.toStdString() << " gave " << g;
+        }
+    }
+    EXPECT_EQ(window->GuaCalc(1968, "X"), 1) << "any other sex text takes the female formula";
+    EXPECT_EQ(window->GuaCalc(1000, "X"), 2) << "and 5 then becomes 2";
+    EXPECT_EQ(window->GuaCalc(1000, "F"), 8);
+}
+
+TEST_F(GuaTest, WhateverTheYearFieldHoldsTheCalculationShowsATrigram)
+{
+    for (const QString year : {"", "    ", "abcd", "-5", "1e99", "-1e9", "9999", "0", "12.5", "+7", "\u0663"}) {
+        for (const int month : {1, 6}) {
+            enterBirth(14, month, year, "M");
+            const int shown = gua().toInt();
+            EXPECT_TRUE(shown >= 1 && shown <= 9) << "year field \"" << year.toStdString() << "\"";
+            EXPECT_EQ(selectedNumber(), shown);
+        }
+    }
+}
+
+TEST_F(GuaTest, TheYearFieldTakesAtMostFourCharactersAlsoWhenPasted)
+{
+    auto* year = control<fw::EditField>("birthYear");
+    auto* editor = year->widget()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    editor->selectAll();
+    QTest::keyClicks(editor, "20245");
+    EXPECT_EQ(year->Text(), "2024");
+    editor->selectAll();
+    editor->insert("1e99999");
+    EXPECT_EQ(year->Text(), "1e99");
+    control<fw::PushButton>("CalculateGua")->Push();
+    EXPECT_EQ(gua(), "1") << "1e99 saturates to 2147483647: digit sum 46, 10, 1; 11 - 1 = 10, 1";
+}
+
+TEST_F(GuaTest, TheYearFieldSelectsItsLastTwoDigitsWhenItTakesTheFocus)
+{
+    auto* year = control<fw::EditField>("birthYear");
+    year->GotFocus();
+    EXPECT_EQ(year->SelStart(), 2);
+    EXPECT_EQ(year->SelLength(), 2);
+}
+
+TEST_F(GuaTest, TheYearIsCalculatedWhenTheFieldLosesTheFocusNotWhileTyping)
+{
+    auto* year = control<fw::EditField>("birthYear");
+    year->setText("1990");
+    EXPECT_EQ(gua(), "2") << "typing calculates nothing";
+    year->LostFocus();
+    EXPECT_EQ(gua(), "1");
+}
+
+TEST_F(GuaTest, ChangingTheSexRecalculates)
+{
+    control<fw::PopupMenu>("Sex")->setListIndex(1);
+    EXPECT_EQ(gua(), "1");
+}
+
+TEST_F(GuaTest, TextTypedIntoTheGuaFieldStaysUntilTheNextCalculation)
+{
+    control<fw::EditField>("MingGua")->setText("42");
+    showTrigram(7);
+    EXPECT_EQ(gua(), "42");
+    control<fw::PushButton>("CalculateGua")->Push();
+    EXPECT_EQ(gua(), "2");
+}
+
+TEST_F(GuaTest, ThirtyFirstOfAprilIsResetBeforeTheMessage)
+{
+    control<fw::PopupMenu>("month")->setListIndex(3);
+    DialogSpy spy([this] { return dayText(); });
+    auto seen = testsupport::answerNextDialog("OK");
+    control<fw::PopupMenu>("day")->setListIndex(30);
+    ASSERT_TRUE(seen->answered);
+    ASSERT_EQ(spy.texts.size(), 1);
+    EXPECT_EQ(spy.texts[0], "Month selected cannot have 31 days. Day reset to 30th");
+    EXPECT_EQ(spy.snapshots[0], "30") << "the day was already reset when the message showed";
+    EXPECT_EQ(dayText(), "30");
+}
+
+TEST_F(GuaTest, ThirtiethOfFebruaryChosenAsADayIsResetBeforeTheMessageWithItsFullStop)
+{
+    control<fw::PopupMenu>("month")->setListIndex(1);
+    DialogSpy spy([this] { return dayText() + "/" + gua(); });
+    auto seen = testsupport::answerNextDialog("OK");
+    control<fw::PopupMenu>("day")->setListIndex(29);
+    ASSERT_TRUE(seen->answered);
+    ASSERT_EQ(spy.texts.size(), 1);
+    EXPECT_EQ(spy.texts[0], "February usually has 28 days and can have 29 in leap year. Day reset to 28th.");
+    EXPECT_EQ(spy.snapshots[0], "28/2") << "the gua of 28 February 1968 is shown before the message";
+    EXPECT_EQ(dayText(), "28");
+}
+
+TEST_F(GuaTest, FebruaryChosenOnTheThirtiethShowsTheMessageFirstThenResetsTheDay)
+{
+    control<fw::PopupMenu>("day")->setListIndex(29);
+    control<fw::EditField>("MingGua")->setText("");
+    DialogSpy spy([this] { return dayText() + "/" + gua(); });
+    auto seen = testsupport::answerNextDialog("OK");
+    control<fw::PopupMenu>("month")->setListIndex(1);
+    ASSERT_TRUE(seen->answered);
+    ASSERT_EQ(spy.texts.size(), 1);
+    EXPECT_EQ(spy.texts[0], "February usually has 28 days and can have 29 in leap year. Day reset to 28th");
+    EXPECT_EQ(spy.snapshots[0], "30/") << "no day reset and no calculation before the message";
+    EXPECT_EQ(dayText(), "28");
+    EXPECT_EQ(gua(), "2") << "then the gua of 28 February";
+}
+
+TEST_F(GuaTest, AThirtyDayMonthChosenOnTheThirtyFirstShowsTheMessageFirst)
+{
+    for (const int thirtyDayMonth : {3, 5, 8, 10}) { // April, June, September, November
+        control<fw::PopupMenu>("month")->setListIndex(2); // March
+        control<fw::PopupMenu>("day")->setListIndex(30);
+        DialogSpy spy([this] { return dayText(); });
+        auto seen = testsupport::answerNextDialog("OK");
+        control<fw::PopupMenu>("month")->setListIndex(thirtyDayMonth);
+        ASSERT_TRUE(seen->answered);
+        ASSERT_EQ(spy.texts.size(), 1);
+        EXPECT_EQ(spy.texts[0], "Month selected cannot have 31 days. Day reset to 30th");
+        EXPECT_EQ(spy.snapshots[0], "31");
+        EXPECT_EQ(dayText(), "30");
+    }
+}
+
+TEST_F(GuaTest, DaysThatTheMonthHasPassWithoutAMessage)
+{
+    DialogSpy spy;
+    control<fw::PopupMenu>("month")->setListIndex(1);
+    control<fw::PopupMenu>("day")->setListIndex(28); // 29 February
+    control<fw::PopupMenu>("month")->setListIndex(0);
+    control<fw::PopupMenu>("day")->setListIndex(30); // 31 January
+    control<fw::PopupMenu>("month")->setListIndex(11);
+    control<fw::PopupMenu>("month")->setListIndex(6);
+    EXPECT_TRUE(spy.texts.isEmpty());
+    EXPECT_EQ(dayText(), "31");
+}
