@@ -8,9 +8,15 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)" --target oruvel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "There is no display to show Oruvel on." >&2
-  echo "On a machine without one, start it in a virtual display:" >&2
-  echo "  apt-get install xvfb xauth && xvfb-run -a scripts/run.sh" >&2
+  if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo "; fi
+  cat >&2 <<MESSAGE
+Oruvel is built (build/app/oruvel), but there is no display to show it on:
+neither DISPLAY nor WAYLAND_DISPLAY is set.
+
+To run it in a virtual display instead, install Xvfb once and start it through xvfb-run:
+  ${sudo}apt-get install -y xvfb xauth
+  xvfb-run -a -s "-screen 0 1280x1024x24" scripts/run.sh
+MESSAGE
   exit 1
 fi
 exec build/app/oruvel "$@"

@@ -1,5 +1,7 @@
 #include "about_records.h"
 
+#include "app/shell/web_addresses.h"
+
 namespace aboutbox {
 
 namespace {
@@ -19,12 +21,12 @@ std::vector<ControlLayout> buildControlLayouts()
         staticText({"StaticText3", 31, 145, 236, 72, 2},
                    {.text = kNotice, .textAlign = 1, .multiline = true, .textSize = 9}),
         staticText({"daURL", 60, 217, 179, 20, 3},
-                   {.text = "https://www.fellmark.example/", .textAlign = 1, .textColor = fw::color(0x0000FF),
+                   {.text = WebAddresses::kMakerSite, .textAlign = 1, .textColor = fw::color(0x0000FF),
                     .helpTag = "URL of Fellmark Software", .autoDeactivate = false, .textSize = 10,
                     .underline = true}),
         canvas({"Canvas1", 116, 29, 64, 63, 4}, {.autoDeactivate = true, .useFocusRing = true}),
         staticText({"daURL1", 60, 261, 179, 20, 5},
-                   {.text = "https://www.corvale.example/", .textAlign = 1, .textColor = fw::color(0x0000FF),
+                   {.text = WebAddresses::kConsultancySite, .textAlign = 1, .textColor = fw::color(0x0000FF),
                     .helpTag = "URL of Corvale Feng Shui Consultants", .autoDeactivate = false, .textSize = 10,
                     .underline = true}),
         staticText({"StaticText4", 31, 244, 236, 20, 6},
