@@ -1,1 +1,0 @@
-// The library exists for its Qt resources; this file gives it one translation unit.
