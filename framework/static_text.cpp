@@ -1,5 +1,7 @@
 #include "static_text.h"
 
+#include "label_widget.h"
+
 #include <QLabel>
 #include <QPalette>
 
@@ -7,7 +9,7 @@
 
 namespace fw {
 
-StaticText::StaticText() : TextControl(new QLabel)
+StaticText::StaticText() : TextControl(new LabelWidget)
 {
     label_ = static_cast<QLabel*>(widget());
     label_->setTextFormat(Qt::PlainText);
