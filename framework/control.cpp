@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -287,7 +288,12 @@ bool RectControl::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         return mousePressed(widget, event);
+    case QEvent::MouseMove:
+        // The press that gave the focus is done by the time the mouse moves on.
+        raisePendingGotFocus();
+        break;
     case QEvent::MouseButtonRelease:
+        raisePendingGotFocus();
         return mouseReleased(widget, event);
     case QEvent::FocusIn:
     case QEvent::FocusOut:
@@ -329,16 +335,41 @@ bool RectControl::mouseReleased(QWidget* watched, QEvent* event)
 // a GotFocus handler selects stays selected.
 bool RectControl::focusChanged(QWidget* watched, QEvent* event)
 {
-    if (deliveringFocus_ || !isControlFocusChange(static_cast<QFocusEvent*>(event)))
+    const auto* focus = static_cast<QFocusEvent*>(event);
+    if (deliveringFocus_ || !isControlFocusChange(focus))
         return false;
     deliveringFocus_ = true;
     QCoreApplication::sendEvent(watched, event);
     deliveringFocus_ = false;
-    if (event->type() == QEvent::FocusIn)
-        guardedCall([this] { GotFocus(); });
-    else
+    if (event->type() == QEvent::FocusIn) {
+        if (focus->reason() == Qt::MouseFocusReason)
+            deferGotFocus();
+        else
+            guardedCall([this] { GotFocus(); });
+    } else {
+        // Focus that leaves before its deferred GotFocus still gets its pair, in order.
+        raisePendingGotFocus();
         guardedCall([this] { LostFocus(); });
+    }
     return true;
+}
+
+// Qt gives the focus before it delivers the press, and the press then places the
+// cursor: a selection made by GotFocus at once would be lost. So GotFocus follows at
+// the control's next mouse event or the event loop's next turn, whichever comes first.
+void RectControl::deferGotFocus()
+{
+    gotFocusPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { raisePendingGotFocus(); }, Qt::QueuedConnection);
+}
+
+void RectControl::raisePendingGotFocus()
+{
+    if (!std::exchange(gotFocusPending_, false))
+        return;
+    if (window() && window()->isClosed())
+        return;
+    guardedCall([this] { GotFocus(); });
 }
 
 // ---------------------------------------------------------------- TextControl

@@ -148,6 +148,9 @@ private:
     bool mousePressed(QWidget* watched, QEvent* event);
     bool mouseReleased(QWidget* watched, QEvent* event);
     bool focusChanged(QWidget* watched, QEvent* event);
+    // A click's GotFocus waits until the widget has handled the press.
+    void deferGotFocus();
+    void raisePendingGotFocus();
     void detachFromWidgets();
 
     // The widget goes with the control; the pointer clears itself if Qt deletes the
@@ -174,6 +177,8 @@ private:
     int lastPressType_ = 0;
     // Set while a focus event is handed to the widget ahead of GotFocus/LostFocus.
     bool deliveringFocus_ = false;
+    // Focus came with a press whose GotFocus is still to be raised.
+    bool gotFocusPending_ = false;
 };
 
 // A control that shows text: the font keys. "System" is the platform's user-interface

@@ -173,7 +173,7 @@ TEST_F(ControlBaseTest, EnterLeaveAndFocusRaiseTheirEvents)
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(label->widget(), &leave);
     first->widget()->setFocus(Qt::TabFocusReason);
-    second->widget()->setFocus(Qt::MouseFocusReason);
+    QTest::mouseClick(second->lineEdit(), Qt::LeftButton);
     EXPECT_EQ(joined(log), "enter | exit | first got | first lost | second got");
 }
 
