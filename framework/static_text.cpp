@@ -13,7 +13,7 @@ StaticText::StaticText() : TextControl(new LabelWidget)
 {
     label_ = static_cast<QLabel*>(widget());
     label_->setTextFormat(Qt::PlainText);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    applyAlignment();
     setTextColor(textColor_);
 }
 
@@ -31,12 +31,19 @@ void StaticText::setText(const QString& text)
 
 void StaticText::setTextAlign(int align)
 {
-    static constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     if (align < 0 || align > 2)
         throw OutOfBoundsException("StaticText.TextAlign must be 0 to 2, not " + std::to_string(align));
     textAlign_ = align;
+    applyAlignment();
+}
+
+// A single line stands in the middle of its label, so that a caption lines up with
+// the pop-up menu or field beside it; wrapped text starts at the top.
+void StaticText::applyAlignment()
+{
+    static constexpr Qt::Alignment kAlignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     if (label_)
-        label_->setAlignment(kAlignments[align] | Qt::AlignTop);
+        label_->setAlignment(kAlignments[textAlign_] | (multiline_ ? Qt::AlignTop : Qt::AlignVCenter));
 }
 
 void StaticText::setTextColor(const QColor& color)
@@ -56,6 +63,7 @@ void StaticText::setMultiline(bool multiline)
     multiline_ = multiline;
     if (label_)
         label_->setWordWrap(multiline);
+    applyAlignment();
 }
 
 } // namespace fw

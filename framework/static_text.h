@@ -43,6 +43,8 @@ public:
     QLabel* label() const { return label_; }
 
 private:
+    void applyAlignment();
+
     QPointer<QLabel> label_;
     QString text_;
     int textAlign_ = 0;
