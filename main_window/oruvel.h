@@ -115,8 +115,6 @@ private:
     void bindEvents(const char* controlName);
     // Rebuilds both compass sectors for the record.
     void rebuildSectors(const trigram& record);
-    // The day check of day_Change and month_Change.
-    bool dayFitsMonth() const;
     fw::MenuItem* menuItem(const char* name) const;
 };
 
