@@ -89,6 +89,9 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
 {
+    // Qt's own insertion leaves a read-only editor alone; the cut-down one must too.
+    if (isReadOnly())
+        return;
     const qsizetype space = room();
     if (!source || !source->hasText() || Len(source->text()) <= space) {
         QTextEdit::insertFromMimeData(source);

@@ -7,6 +7,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -58,22 +59,28 @@ public:
     using Handler = std::function<R(Args...)>;
     using EventBase::EventBase;
 
-    void install(Handler handler) { handler_ = std::move(handler); }
-    bool isHandled() const override { return static_cast<bool>(handler_); }
+    void install(Handler handler)
+    {
+        handler_ = handler ? std::make_shared<const Handler>(std::move(handler)) : nullptr;
+    }
+    bool isHandled() const override { return handler_ != nullptr; }
 
     R operator()(Args... args) const
     {
-        if (!handler_) {
+        // Held for the whole call: a handler that installs another one for this event
+        // must not destroy itself while it runs.
+        const std::shared_ptr<const Handler> running = handler_;
+        if (!running) {
             if constexpr (std::is_void_v<R>)
                 return;
             else
                 return R{};
         }
-        return handler_(std::forward<Args>(args)...);
+        return (*running)(std::forward<Args>(args)...);
     }
 
 private:
-    Handler handler_;
+    std::shared_ptr<const Handler> handler_;
 };
 
 // A handler bound to a target object and one of its methods.

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -340,12 +341,27 @@ void Listbox::setListIndex(int row)
         return;
     selectQuietly(row);
     listIndex_ = row;
+    if (userInputDepth_ > 0)
+        setByCodeDuringInput_ = true;
     Change();
+}
+
+void Listbox::beginUserInput()
+{
+    ++userInputDepth_;
+}
+
+void Listbox::endUserInput()
+{
+    if (--userInputDepth_ > 0 || !std::exchange(setByCodeDuringInput_, false))
+        return;
+    if (selectedRow() != listIndex_)
+        selectQuietly(listIndex_);
 }
 
 void Listbox::selectionChangedByUser()
 {
-    if (assigning_)
+    if (assigning_ || setByCodeDuringInput_)
         return;
     const int row = selectedRow();
     if (row < 0 && requiresSelection_ && listIndex_ >= 0) {

@@ -161,6 +161,11 @@ private:
     void applyScrollbars();
     int selectedRow() const;
     void selectQuietly(int row);
+    // Around Qt's own handling of one key press or click: Qt may select the row it
+    // moved to once more after a Change handler has set ListIndex elsewhere; that
+    // second selection is undone instead of raising Change again.
+    void beginUserInput();
+    void endUserInput();
     void selectionChangedByUser();
     void currentChangedByUser(int row, int column);
 
@@ -195,6 +200,9 @@ private:
     int listIndex_ = -1;
     // Set while code changes the selection: Qt's signals then raise nothing.
     bool assigning_ = false;
+    int userInputDepth_ = 0;
+    // Code set ListIndex while Qt handled the user's input.
+    bool setByCodeDuringInput_ = false;
 };
 
 } // namespace fw

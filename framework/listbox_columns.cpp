@@ -17,7 +17,8 @@ std::optional<int> fixedWidth(QString entry, int available)
     bool ok = false;
     if (entry.endsWith(QLatin1Char('%'))) {
         const double percent = entry.chopped(1).trimmed().toDouble(&ok);
-        if (!ok || percent < 0)
+        // "nan%" reads as a number too: it would make the width undefined.
+        if (!ok || !(percent >= 0))
             return std::nullopt;
         return static_cast<int>(std::min(percent, 100.0) * std::max(available, 0) / 100.0);
     }

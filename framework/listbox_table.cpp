@@ -80,6 +80,18 @@ int ListTable::availableWidth() const
     return std::max(width, 0);
 }
 
+template <typename F>
+void ListTable::asUserInput(F&& qtHandling)
+{
+    // The list outlives this call: a window closed by a handler goes only later.
+    Listbox* list = owner_;
+    if (list)
+        list->beginUserInput();
+    qtHandling();
+    if (list)
+        list->endUserInput();
+}
+
 // A click on a cell goes to CellClick first; True keeps the list from acting on it.
 void ListTable::mousePressEvent(QMouseEvent* event)
 {
@@ -92,7 +104,17 @@ void ListTable::mousePressEvent(QMouseEvent* event)
             return;
         }
     }
-    QTableWidget::mousePressEvent(event);
+    asUserInput([&] { QTableWidget::mousePressEvent(event); });
+}
+
+void ListTable::mouseMoveEvent(QMouseEvent* event)
+{
+    asUserInput([&] { QTableWidget::mouseMoveEvent(event); });
+}
+
+void ListTable::mouseReleaseEvent(QMouseEvent* event)
+{
+    asUserInput([&] { QTableWidget::mouseReleaseEvent(event); });
 }
 
 void ListTable::keyPressEvent(QKeyEvent* event)
@@ -104,7 +126,7 @@ void ListTable::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    QTableWidget::keyPressEvent(event);
+    asUserInput([&] { QTableWidget::keyPressEvent(event); });
 }
 
 // Called for the viewport's size: shared column widths follow it.

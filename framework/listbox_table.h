@@ -47,6 +47,8 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -54,6 +56,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Runs Qt's handling of one input of the user inside the list's user-input scope.
+    template <typename F>
+    void asUserInput(F&& qtHandling);
+
     Listbox* owner_;
     ListHeading* heading_;
 };

@@ -60,15 +60,19 @@ EditCommand editCommandOf(const QString& name)
     return EditCommand::None;
 }
 
+// A read-only field only lets its text be copied: QLineEdit's undo, cut, paste and
+// del change even a read-only line. Clear takes the selection only, as Cut does.
 void editLine(QLineEdit* edit, EditCommand command)
 {
+    if (edit->isReadOnly() && command != EditCommand::Copy)
+        return;
     switch (command) {
     case EditCommand::Undo: edit->undo(); break;
     case EditCommand::Cut: edit->cut(); break;
     case EditCommand::Copy: edit->copy(); break;
     case EditCommand::Paste: edit->paste(); break;
     case EditCommand::Clear:
-        if (!edit->isReadOnly())
+        if (edit->hasSelectedText())
             edit->del();
         break;
     case EditCommand::None: break;
@@ -79,15 +83,14 @@ void editLine(QLineEdit* edit, EditCommand command)
 template <typename TextWidget>
 void editText(TextWidget* edit, EditCommand command)
 {
+    if (edit->isReadOnly() && command != EditCommand::Copy)
+        return;
     switch (command) {
     case EditCommand::Undo: edit->undo(); break;
     case EditCommand::Cut: edit->cut(); break;
     case EditCommand::Copy: edit->copy(); break;
     case EditCommand::Paste: edit->paste(); break;
-    case EditCommand::Clear:
-        if (!edit->isReadOnly())
-            edit->textCursor().removeSelectedText();
-        break;
+    case EditCommand::Clear: edit->textCursor().removeSelectedText(); break;
     case EditCommand::None: break;
     }
 }

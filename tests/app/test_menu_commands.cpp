@@ -204,6 +204,17 @@ TEST_F(MenuCommands, WorkWhicheverWindowIsInFront)
         choose("WindowShowInfo", Info());
         EXPECT_EQ(openWindowsOf<class Info>(), 0);
     }
+
+    // The Info window shows the bar itself; About and Help still reach App from it.
+    choose("WindowShowInfo", Oruvel());
+    AboutBox()->setVisible(false);
+    Help()->setVisible(false);
+    choose("AppleAboutOruvel", Info());
+    choose("HelpHelp", Info());
+    EXPECT_TRUE(AboutBox()->Visible());
+    EXPECT_TRUE(Help()->Visible());
+    EXPECT_EQ(openWindowsOf<class AboutBox>(), 1);
+    EXPECT_EQ(openWindowsOf<class Help>(), 1);
 }
 
 // Ctrl+I from the main window opens the Info window; from the Info window it closes it.

@@ -92,6 +92,25 @@ TEST_F(EditFieldTest, AMultiLineFieldKeepsTheLimitToo)
     EXPECT_EQ(field->Text(), "ab123");
 }
 
+// The limit cuts a paste down by inserting the part that fits itself: that road must
+// stop at ReadOnly as Qt's own does.
+TEST_F(EditFieldTest, AReadOnlyFieldWithALimitTakesNoPaste)
+{
+    field->setMultiline(true);
+    field->setText("abc");
+    field->setLimitText(5);
+    field->setReadOnly(true);
+    QGuiApplication::clipboard()->setText("pasted text");
+    field->textEdit()->selectAll();
+    field->textEdit()->paste();
+    EXPECT_EQ(field->Text(), "abc");
+
+    field->setReadOnly(false);
+    field->textEdit()->selectAll();
+    field->textEdit()->paste();
+    EXPECT_EQ(field->Text(), "paste");
+}
+
 TEST_F(EditFieldTest, SelStartAndSelLengthSelectCharactersAndAreClamped)
 {
     field->setText("1968");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -57,6 +58,31 @@ TEST(Events, InstallingRefusesUnknownEventsWrongSignaturesAndNil)
                  fw::TypeMismatchException);
     EXPECT_THROW(fw::_InstallInstanceEventHandler<void()>(nullptr, u"Change", [] {}), fw::NilObjectException);
     EXPECT_THROW(fw::Delegate(static_cast<Target*>(nullptr), &Target::onChange), fw::NilObjectException);
+}
+
+// The handler that runs keeps what it holds until it returns, even when it installs
+// another handler for its own event; the next raise calls the new one.
+TEST(Events, AHandlerThatReplacesItselfRunsToItsEnd)
+{
+    struct Held {
+        bool* alive;
+        ~Held() { *alive = false; }
+    };
+    Source source;
+    bool heldAlive = true;
+    bool aliveAfterReplacing = false;
+    int replacementCalls = 0;
+    auto held = std::make_shared<Held>(&heldAlive);
+    fw::_InstallInstanceEventHandler<void()>(&source, u"Change", [&, held] {
+        fw::_InstallInstanceEventHandler<void()>(&source, u"Change", [&] { ++replacementCalls; });
+        aliveAfterReplacing = heldAlive && held->alive == &heldAlive;
+    });
+    held.reset();
+    source.Change();
+    EXPECT_TRUE(aliveAfterReplacing);
+    EXPECT_FALSE(heldAlive); // released once the first handler had returned
+    source.Change();
+    EXPECT_EQ(replacementCalls, 1);
 }
 
 TEST(Events, ExceptionsPassThroughARaiseButStopAtTheGuard)

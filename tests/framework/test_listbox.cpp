@@ -302,6 +302,40 @@ TEST(Listbox, KeyDownCanConsumeAKey)
     EXPECT_EQ(keys.back(), "a");
 }
 
+// Qt selects the row that a key moved to once more after the selection's signal: a
+// handler that has moved the selection meanwhile keeps its row, with one Change each.
+TEST(Listbox, AChangeHandlerThatMovesTheUsersSelectionRaisesNoSecondRound)
+{
+    ShownList shown(triBoxRecord());
+    shown.list.setListIndex(2);
+    shown.table()->setFocus();
+    std::vector<int> changes;
+    shown.list.Change.install([&] {
+        changes.push_back(shown.list.ListIndex());
+        if (shown.list.ListIndex() == 3)
+            shown.list.setListIndex(1);
+    });
+
+    QTest::keyClick(shown.table(), Qt::Key_Down);
+    EXPECT_EQ(changes, (std::vector<int>{3, 1}));
+    EXPECT_EQ(shown.list.ListIndex(), 1);
+    const QModelIndexList selected = shown.table()->selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected[0].row(), 1);
+    EXPECT_EQ(shown.table()->currentIndex().row(), 1);
+
+    // The next key moves on from where the handler left the selection.
+    changes.clear();
+    QTest::keyClick(shown.table(), Qt::Key_Down);
+    EXPECT_EQ(changes, std::vector<int>{2});
+
+    // A click on a row works the same way.
+    changes.clear();
+    shown.clickCell(3, 0);
+    EXPECT_EQ(changes, (std::vector<int>{3, 1}));
+    EXPECT_TRUE(shown.table()->selectionModel()->isRowSelected(1, QModelIndex()));
+}
+
 TEST(Listbox, CellAlignmentPerCell)
 {
     fw::Listbox list;

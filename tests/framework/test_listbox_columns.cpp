@@ -26,4 +26,12 @@ TEST(ColumnWidths, NeverNegative)
     EXPECT_EQ(fw::columnWidths("2147483647,2147483647", 3, 10), (Widths{2147483647, 2147483647, 0}));
 }
 
+// Percentages that are no number share the rest like any entry that is not a width.
+TEST(ColumnWidths, PercentagesThatAreNoNumberShare)
+{
+    EXPECT_EQ(fw::columnWidths("nan%,50", 2, 150), (Widths{100, 50}));
+    EXPECT_EQ(fw::columnWidths("inf%", 2, 100), (Widths{100, 0}));
+    EXPECT_EQ(fw::columnWidths("-inf%", 1, 80), Widths{80});
+}
+
 } // namespace

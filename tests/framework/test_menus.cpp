@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextEdit>
 
 #include <memory>
 #include <stdexcept>
@@ -382,9 +383,52 @@ TEST_F(MenuTest, UnhandledEditItemsActOnTheFocusedTextWidget)
     actionOf(window, "Clear").trigger();
     EXPECT_EQ(edit->text(), "world");
 
+    // Clear takes the selection only: with none, the text stays.
+    edit->setCursorPosition(0);
+    actionOf(window, "Clear").trigger();
+    EXPECT_EQ(edit->text(), "world");
+
     // A window that handles the item itself keeps the framework out.
     window->_AddMenuHandler("EditClear", [] { return true; });
     edit->selectAll();
     actionOf(window, "Clear").trigger();
     EXPECT_EQ(edit->text(), "world");
+}
+
+// QLineEdit's own cut, paste, del and undo change even a read-only line: the Edit
+// items must not. Copying still works.
+TEST_F(MenuTest, EditItemsLeaveAReadOnlyFieldAsItIs)
+{
+    std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
+    auto* window = windowWithBar(bar.get());
+    auto* line = new QLineEdit(window->content());
+    auto* text = new QTextEdit(window->content());
+    text->move(0, 40);
+    for (QWidget* widget : {static_cast<QWidget*>(line), static_cast<QWidget*>(text)})
+        widget->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+
+    line->setText("typed");
+    line->insert("!"); // something to undo
+    line->setReadOnly(true);
+    line->setFocus();
+    line->selectAll();
+    QApplication::clipboard()->setText("pasted");
+    for (const char* caption : {"Undo", "Cut", "Paste", "Clear"}) {
+        actionOf(window, caption).trigger();
+        EXPECT_EQ(line->text(), "typed!") << caption;
+    }
+    actionOf(window, "Copy").trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "typed!");
+
+    text->setPlainText("kept");
+    text->textCursor().insertText("+"); // something to undo
+    text->setReadOnly(true);
+    text->setFocus();
+    text->selectAll();
+    QApplication::clipboard()->setText("pasted");
+    for (const char* caption : {"Undo", "Cut", "Paste", "Clear"}) {
+        actionOf(window, caption).trigger();
+        EXPECT_EQ(text->toPlainText(), "+kept") << caption;
+    }
 }

@@ -3,6 +3,7 @@
 #include "windows_fixture.h"
 
 #include "app/shell/menu_items.h"
+#include "main_window/oruvel.h"
 #include "windows/help.h"
 
 #include "framework/edit_field.h"
@@ -111,12 +112,18 @@ TEST_F(HelpTest, ItIsOneWindowUntilClosed)
 
 TEST_F(HelpTest, FileCloseClosesOnlyTheHelpWindowWithoutAQuestion)
 {
+    class Oruvel* main = Oruvel();
     class Help* help = Help();
     ASSERT_TRUE(windowtests::bringToFront(help));
     EXPECT_TRUE(FileClose()->Enabled());
     fw::runMenuCommand(FileClose(), help); // a question would block here
     EXPECT_TRUE(help->isClosed());
+    EXPECT_FALSE(main->isClosed());
     EXPECT_EQ(windowtests::openWindowsOf<class Help>(), 0);
+
+    EXPECT_FALSE(Help()->_FileClose_Action());
+    EXPECT_EQ(windowtests::openWindowsOf<class Help>(), 0);
+    EXPECT_FALSE(main->isClosed());
 }
 
 // The window shows no bar of its own, yet the shortcut reaches it.
