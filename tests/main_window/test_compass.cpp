@@ -60,6 +60,18 @@ TEST_F(CompassTest, BearingsBecomeStartAnglesInRadians)
     EXPECT_DOUBLE_EQ(window->cvtFSAngle(337.5f), 427.5 * 3.14159265358979 / 180) << "never reduced";
 }
 
+TEST_F(CompassTest, TheDifferenceIsKeptInSinglePrecisionAndTimesTheProgramsPi)
+{
+    // 0.1 is not exact in a Single: the difference rounds to the Single nearest to it.
+    const double west = static_cast<float>(static_cast<double>(0.1f) - 90) * 3.14159265358979 / 180;
+    const double south = static_cast<float>(static_cast<double>(0.1f) + 90) * 3.14159265358979 / 180;
+    EXPECT_EQ(window->cvtAngle(0.1f), west);
+    EXPECT_EQ(window->cvtFSAngle(0.1f), south);
+    EXPECT_NE(window->cvtAngle(0.1f), (static_cast<double>(0.1f) - 90) * 3.14159265358979 / 180);
+    EXPECT_EQ(window->cvtAngle(90.0f), 0.0);
+    EXPECT_EQ(window->cvtFSAngle(90.0f), 3.14159265358979) << "not the double nearest to pi";
+}
+
 TEST_F(CompassTest, EachTrigramGetsItsSectorOnBothCompasses)
 {
     for (const Bearing& b : kBearings) {

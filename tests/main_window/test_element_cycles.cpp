@@ -69,6 +69,17 @@ TEST_F(ElementCyclesTest, WithoutAPictureTheCanvasIsFilledWithTheWindowsBackColo
     expectRedExactlyIn(cycleCanvas()->grab(), QRect());
 }
 
+TEST_F(ElementCyclesTest, TheSquareTakesTheWindowsBackColourWhateverItIs)
+{
+    const QColor teal(0x33, 0x66, 0x99);
+    window->setBackColor(teal);
+    window->drawNScale(solidPicture(100, 50), cycleCanvas());
+    const QImage shown = cycleCanvas()->grab();
+    EXPECT_EQ(shown.pixelColor(0, 0).rgb(), teal.rgb());
+    EXPECT_EQ(shown.pixelColor(199, 199).rgb(), teal.rgb());
+    EXPECT_EQ(shown.pixelColor(100, 100).rgb(), QColor(Qt::red).rgb());
+}
+
 TEST_F(ElementCyclesTest, PicturesWithAnEmptySideDrawNothingAndFailNothing)
 {
     window->drawNScale(fw::NewPicture(0, 0, 32), cycleCanvas());

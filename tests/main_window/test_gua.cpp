@@ -2,13 +2,19 @@
 #include "main_window_fixture.h"
 #include "dialog_spy.h"
 #include "support/dialogs.h"
+#include "url_spy.h"
+
+#include "app/shell/web_addresses.h"
 
 #include "framework/edit_field.h"
 #include "framework/popup_menu.h"
 #include "framework/push_button.h"
+#include "framework/tab_panel.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextEdit>
 
 #include <cstdint>
 #include <limits>
@@ -136,7 +142,8 @@ TEST_F(GuaTest, EveryYearAndSexGiveATrigramNumber)
 
 TEST_F(GuaTest, WhateverTheYearFieldHoldsTheCalculationShowsATrigram)
 {
-    for (const QString year : {"", "    ", "abcd", "-5", "1e99", "-1e9", "9999", "0", "12.5", "+7", "\u0663"}) {
+    for (const QString year :
+         {"", "    ", "abcd", "-5", "1e99", "-1e99", "-1e9", "9999", "0", "12.5", "+7", "\u0663"}) {
         for (const int month : {1, 6}) {
             enterBirth(14, month, year, "M");
             const int shown = gua().toInt();
@@ -262,4 +269,33 @@ TEST_F(GuaTest, DaysThatTheMonthHasPassWithoutAMessage)
     control<fw::PopupMenu>("month")->setListIndex(6);
     EXPECT_TRUE(spy.texts.isEmpty());
     EXPECT_EQ(dayText(), "31");
+}
+
+TEST_F(GuaTest, TheTrigramIsSelectedBeforeTheGuaFieldIsWritten)
+{
+    auto* combo = qobject_cast<QComboBox*>(control<fw::PopupMenu>("trigramNum")->widget());
+    ASSERT_NE(combo, nullptr);
+    QStringList guaWhenSelected;
+    QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&] { guaWhenSelected << gua(); });
+    control<fw::EditField>("MingGua")->setText("");
+    control<fw::PopupMenu>("Sex")->setListIndex(1); // 1968, "F": 1
+    ASSERT_EQ(guaWhenSelected.size(), 1);
+    EXPECT_EQ(guaWhenSelected[0], "") << "the gua field is written after the selector";
+    EXPECT_EQ(gua(), "1");
+}
+
+TEST_F(GuaTest, PressingAndReleasingTheMouseInTheExplanationOpensTheConsultancysPageOnce)
+{
+    control<fw::TabPanel>("TabPanel2")->setValue(1);
+    auto* explanation = control<fw::EditField>("EditField1");
+    QTextEdit* editor = explanation->textEdit();
+    ASSERT_NE(editor, nullptr);
+    const QString text = explanation->Text();
+    UrlSpy spy;
+    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(40, 60));
+    ASSERT_EQ(spy.opened.size(), 1);
+    EXPECT_EQ(spy.opened[0], QUrl(QString::fromLatin1(WebAddresses::kConsultancyPage)));
+    EXPECT_EQ(spy.opened[0].path(), "/Reduvazidez_Idod_Ezir.html");
+    EXPECT_EQ(explanation->Text(), text);
+    EXPECT_EQ(explanation->SelLength(), 0) << "the click does not reach the text";
 }

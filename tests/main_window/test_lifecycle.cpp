@@ -61,6 +61,16 @@ TEST_F(LifecycleTest, TheMainWindowEnablesFileClose)
     EXPECT_TRUE(close->Enabled());
 }
 
+TEST_F(LifecycleTest, ComingToTheFrontUpdatesTheMenusAtOnce)
+{
+    fw::MenuItem* close = window->FileClose();
+    ASSERT_NE(close, nullptr);
+    window->Show();
+    close->setEnabled(false);
+    window->Event_Activate();
+    EXPECT_TRUE(close->Enabled());
+}
+
 TEST_F(LifecycleTest, TheMenuItemAccessorsFindTheSharedItems)
 {
     EXPECT_EQ(window->FileClose(), MenuBar1()->_Lookup("FileClose"));
