@@ -37,6 +37,19 @@ QByteArray head(const Place& place)
     return frameEntries(place) + tabIndexEntry(place);
 }
 
+// The font keys, which every class that shows text lists together in this order.
+template <typename Look>
+QByteArray fontEntries(const Look& look)
+{
+    return encodeRecord({
+        {"TextFont", look.textFont},
+        {"TextSize", look.textSize},
+        {"Bold", look.bold},
+        {"Italic", look.italic},
+        {"Underline", look.underline},
+    });
+}
+
 } // namespace
 
 QByteArray window(const WindowLook& look)
@@ -79,11 +92,7 @@ ControlLayout tabPanel(const Place& place, const TabPanelLook& look)
                 {"HelpTag", look.helpTag},
                 {"AutoDeactivate", look.autoDeactivate},
                 {"Enabled", look.enabled},
-                {"TextFont", look.textFont},
-                {"TextSize", look.textSize},
-                {"Bold", look.bold},
-                {"Italic", look.italic},
-                {"Underline", look.underline},
+            }) + fontEntries(look) + encodeRecord({
                 {"InitialParent", place.page.parent},
             })};
 }
@@ -99,11 +108,7 @@ ControlLayout popupMenu(const Place& place, const PopupMenuLook& look)
                 {"Visible", look.visible},
                 {"HelpTag", look.helpTag},
                 {"AutoDeactivate", look.autoDeactivate},
-                {"TextFont", look.textFont},
-                {"TextSize", look.textSize},
-                {"Bold", look.bold},
-                {"Italic", look.italic},
-                {"Underline", look.underline},
+            }) + fontEntries(look) + encodeRecord({
                 {"DataSource", look.dataSource},
                 {"DataField", look.dataField},
                 {"InitialParent", place.page.parent},
@@ -150,11 +155,9 @@ ControlLayout staticText(const Place& place, const StaticTextLook& look)
         {"Visible", look.visible},
         {"HelpTag", look.helpTag},
         {"AutoDeactivate", look.autoDeactivate},
-        {"TextFont", look.textFont},
-        {"TextSize", look.textSize},
-        {"Bold", look.bold},
-        {"Italic", look.italic},
-        {"Underline", look.underline},
+    });
+    record += fontEntries(look);
+    record += encodeRecord({
         {"DataSource", look.dataSource},
         {"DataField", look.dataField},
         {"InitialParent", place.page.parent},
@@ -185,11 +188,7 @@ ControlLayout listbox(const Place& place, const ListboxLook& look)
                 {"DefaultRowHeight", look.defaultRowHeight},
                 {"_ScrollWidth", look.scrollWidth},
                 {"_ScrollOffset", look.scrollOffset},
-                {"TextFont", look.textFont},
-                {"TextSize", look.textSize},
-                {"Bold", look.bold},
-                {"Italic", look.italic},
-                {"Underline", look.underline},
+            }) + fontEntries(look) + encodeRecord({
                 {"Hierarchical", look.hierarchical},
                 {"EnableDrag", look.enableDrag},
                 {"EnableDragReorder", look.enableDragReorder},
@@ -214,11 +213,7 @@ ControlLayout pushButton(const Place& place, const PushButtonLook& look)
                 {"Visible", look.visible},
                 {"HelpTag", look.helpTag},
                 {"AutoDeactivate", look.autoDeactivate},
-                {"TextFont", look.textFont},
-                {"TextSize", look.textSize},
-                {"Bold", look.bold},
-                {"Italic", look.italic},
-                {"Underline", look.underline},
+            }) + fontEntries(look) + encodeRecord({
                 {"InitialParent", place.page.parent},
             })};
 }
@@ -241,11 +236,7 @@ ControlLayout editField(const Place& place, const EditFieldLook& look)
                 {"Visible", look.visible},
                 {"HelpTag", look.helpTag},
                 {"AutoDeactivate", look.autoDeactivate},
-                {"TextFont", look.textFont},
-                {"TextSize", look.textSize},
-                {"Bold", look.bold},
-                {"Italic", look.italic},
-                {"Underline", look.underline},
+            }) + fontEntries(look) + encodeRecord({
                 {"Text", look.text},
                 {"Mask", look.mask},
                 {"ReadOnly", look.readOnly},
