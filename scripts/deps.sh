@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Makes sure that the Debian packages the build needs are installed. As root it
 # installs what is missing; otherwise it names the command to run.
+# Usage: scripts/deps.sh [extra packages...]   (CI adds the fuzzing and X11 tools)
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
+          qt6-l10n-tools libgl-dev fonts-noto-cjk fonts-dejavu-core desktop-file-utils appstream "$@")
 
 missing=()
 for package in "${packages[@]}"; do
