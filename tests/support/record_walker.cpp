@@ -2,7 +2,6 @@
 
 #include <QHash>
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace testsupport {
@@ -198,45 +197,6 @@ bool RecordField::boolean() const
     return value[0] == '\1';
 }
 
-QColor RecordField::color() const
-{
-    requireType(*this, T::Color);
-    return QColor(static_cast<unsigned char>(value[0]), static_cast<unsigned char>(value[1]),
-                  static_cast<unsigned char>(value[2]));
-}
-
-QByteArray RecordField::text() const
-{
-    requireType(*this, T::String);
-    return value;
-}
-
-QStringList WalkedRecord::keys() const
-{
-    QStringList names;
-    for (const RecordField& field : fields)
-        names << QString::fromLatin1(field.key);
-    return names;
-}
-
-const RecordField& WalkedRecord::at(const QByteArray& key) const
-{
-    for (const RecordField& field : fields) {
-        if (field.key == key)
-            return field;
-    }
-    throw std::out_of_range("the record has no key " + key.toStdString());
-}
-
-bool WalkedRecord::has(const QByteArray& key) const
-{
-    for (const RecordField& field : fields) {
-        if (field.key == key)
-            return true;
-    }
-    return false;
-}
-
 WalkedRecord walkRecord(QByteArrayView record)
 {
     WalkedRecord walked;
@@ -244,86 +204,6 @@ WalkedRecord walkRecord(QByteArrayView record)
     while (pos < record.size() && walked.ok())
         walked.error = readEntry(record, pos, walked.fields);
     return walked;
-}
-
-const QStringList& windowKeyOrder()
-{
-    static const QStringList keys{
-        "Placement", "Width", "Height", "MinWidth", "MinHeight", "MaxWidth", "MaxHeight", "Frame",
-        "Composite", "HasBackColor", "BackColor", "Title", "Visible", "FullScreen", "MenuBarVisible",
-        "CloseButton", "Resizeable", "LiveResize", "MaximizeButton", "MinimizeButton", "BalloonHelp",
-        "MacProcID",
-    };
-    return keys;
-}
-
-QStringList controlKeyOrder(fw::ControlClass controlClass)
-{
-    using fw::ControlClass;
-    const QStringList frame{"Name", "Index", "Left", "Top", "Width", "Height", "LockLeft", "LockTop",
-                            "LockRight", "LockBottom", "TabPanelIndex"};
-    const QStringList head = frame + QStringList{"TabIndex"};
-    switch (controlClass) {
-    case ControlClass::TabPanel:
-        return head + QStringList{"Facing", "TabDefinition", "SmallTabs", "Value", "Visible", "HelpTag",
-                                  "AutoDeactivate", "Enabled", "TextFont", "TextSize", "Bold", "Italic",
-                                  "Underline", "InitialParent"};
-    case ControlClass::PopupMenu:
-        return head + QStringList{"Enabled", "InitialValue", "ListIndex", "Visible", "HelpTag",
-                                  "AutoDeactivate", "TextFont", "TextSize", "Bold", "Italic", "Underline",
-                                  "DataSource", "DataField", "InitialParent"};
-    case ControlClass::LittleArrows:
-    case ControlClass::Separator:
-        return head + QStringList{"InitialParent", "Visible", "HelpTag", "AutoDeactivate", "Enabled"};
-    case ControlClass::StaticText:
-        return head + QStringList{"Text", "TextAlign", "TextColor", "Multiline", "Enabled", "Visible",
-                                  "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "Bold", "Italic",
-                                  "Underline", "DataSource", "DataField", "InitialParent"};
-    case ControlClass::Listbox:
-        return head + QStringList{"Visible", "HelpTag", "AutoDeactivate", "Enabled", "ColumnCount",
-                                  "ColumnWidths", "HasHeading", "UseFocusRing", "InitialValue",
-                                  "HeadingIndex", "ScrollbarHorizontal", "ScrollBarVertical",
-                                  "GridLinesHorizontal", "GridLinesVertical", "DefaultRowHeight",
-                                  "_ScrollWidth", "_ScrollOffset", "TextFont", "TextSize", "Bold", "Italic",
-                                  "Underline", "Hierarchical", "EnableDrag", "EnableDragReorder",
-                                  "RequiresSelection", "SelectionType", "ColumnsResizable",
-                                  "AutoHideScrollbars", "DataSource", "DataField", "InitialParent"};
-    case ControlClass::PushButton:
-        return head + QStringList{"Caption", "Default", "Cancel", "Enabled", "Visible", "HelpTag",
-                                  "AutoDeactivate", "TextFont", "TextSize", "Bold", "Italic", "Underline",
-                                  "InitialParent"};
-    case ControlClass::EditField:
-        return head + QStringList{"Border", "Multiline", "ScrollbarHorizontal", "ScrollbarVertical", "Styled",
-                                  "Password", "UseFocusRing", "TextColor", "BackColor", "Enabled", "Format",
-                                  "Visible", "HelpTag", "AutoDeactivate", "TextFont", "TextSize", "Bold",
-                                  "Italic", "Underline", "Text", "Mask", "ReadOnly", "LimitText",
-                                  "AcceptTabs", "Alignment", "DataSource", "DataField", "InitialParent"};
-    case ControlClass::Rectangle:
-        // The main window's order; the Info window's rectangles put TabIndex first.
-        return frame + QStringList{"Visible", "HelpTag", "AutoDeactivate", "Enabled", "FillColor",
-                                   "BorderWidth", "TopLeftColor", "BottomRightColor", "InitialParent"};
-    case ControlClass::Canvas:
-        return head + QStringList{"Visible", "HelpTag", "AutoDeactivate", "Enabled", "UseFocusRing",
-                                  "AcceptFocus", "AcceptTabs", "EraseBackground", "InitialParent"};
-    }
-    return {};
-}
-
-QString recordFault(QByteArrayView record, const QStringList& expectedKeys, const QByteArray& name)
-{
-    const WalkedRecord walked = walkRecord(record);
-    if (!walked.ok())
-        return walked.error;
-    const QStringList keys = walked.keys();
-    for (qsizetype i = 0; i < std::max(keys.size(), expectedKeys.size()); ++i) {
-        const QString found = keys.value(i, QStringLiteral("(end)"));
-        const QString expected = expectedKeys.value(i, QStringLiteral("(end)"));
-        if (found != expected)
-            return QStringLiteral("key %1 is %2, expected %3").arg(i).arg(found, expected);
-    }
-    if (!name.isNull() && walked.at("Name").text() != name)
-        return QStringLiteral("Name is \"%1\"").arg(QString::fromUtf8(walked.at("Name").text()));
-    return {};
 }
 
 } // namespace testsupport

@@ -3,13 +3,9 @@
 // Reads a property record back into its entries, with its own table of keys and types,
 // so that tests check the records independently of the code that wrote them.
 
-#include "framework/control_class.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QColor>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -31,8 +27,6 @@ struct RecordField {
     // Each throws std::logic_error when the field is of another type.
     std::int32_t integer() const;
     bool boolean() const;
-    QColor color() const;
-    QByteArray text() const;
 };
 
 struct WalkedRecord {
@@ -40,23 +34,11 @@ struct WalkedRecord {
     QString error; // empty when the record walked cleanly to its last byte
 
     bool ok() const { return error.isEmpty(); }
-    QStringList keys() const;
-    // The field of that key; throws std::out_of_range when the record has none.
-    const RecordField& at(const QByteArray& key) const;
-    bool has(const QByteArray& key) const;
 };
 
 // Walks the record entry by entry, taking each value's length from its key's type. Stops
 // at the first fault (unknown key, missing blank, value past the end, Boolean byte other
 // than 00 or 01, a key given twice) and says what and where in error.
 WalkedRecord walkRecord(QByteArrayView record);
-
-// The keys of a window record, and of each control class's records, in record order.
-const QStringList& windowKeyOrder();
-QStringList controlKeyOrder(fw::ControlClass controlClass);
-
-// Empty when the record walks cleanly, holds exactly the expected keys in that order and,
-// for a control, carries the given name; otherwise says what is wrong, for a test message.
-QString recordFault(QByteArrayView record, const QStringList& expectedKeys, const QByteArray& name = {});
 
 } // namespace testsupport
