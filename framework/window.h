@@ -87,6 +87,9 @@ public:
     //   maximum of 0 means no limit and limits that exclude the size give way to it.
     // - Frame: 4 is a plain box without a title bar and with a thin border; every other
     //   value is a document window.
+    // - MenuBarVisible: a document window shows its MenuBar above the content, or the
+    //   application's when it has none of its own; a plain box never shows a bar. A
+    //   window without a shown bar still answers the bar's shortcuts.
     // - Placement: 2 centres the window on the first screen when it first shows, unless
     //   code has set Left or Top; every other value leaves it to the platform.
     // - CloseButton, MinimizeButton, MaximizeButton: the title bar's buttons (a window
