@@ -23,7 +23,7 @@ class MenuBar;
 class RectControl;
 
 // A window of the program: a Qt top-level widget with a content area of exactly the
-// recorded size and, when it has a menu bar, the bar above it. Program windows derive
+// recorded size and, when it shows a menu bar, the bar above it. Program windows derive
 // from it and override the build and window events that they handle.
 class Window : public QObject, public EventSource {
     Q_OBJECT
