@@ -288,11 +288,13 @@ void Window::applyMenuView()
         return;
     fw::MenuBar* model = d->menuBar;
     if (!model) {
-        // A window without a bar of its own still answers the application's shortcuts.
+        // A window without a bar of its own shows the application's, as if the one bar
+        // of the screen stood above it.
         if (Application* app = Application::current())
             model = app->MenuBar();
     }
-    const bool showBar = d->menuBar && d->menuBarVisible;
+    // A plain box shows no bar; it still answers the bar's shortcuts.
+    const bool showBar = model && d->menuBarVisible && d->frame != 4;
     if (d->menuView && d->menuView->model() == model && d->menuView->showsBar() == showBar)
         return;
     d->menuView.reset();
@@ -467,6 +469,7 @@ void Window::setFrame(int frame)
 {
     d->frame = frame;
     applyFlags();
+    applyMenuView();
 }
 
 bool Window::Composite() const

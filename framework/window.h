@@ -23,7 +23,7 @@ class MenuBar;
 class RectControl;
 
 // A window of the program: a Qt top-level widget with a content area of exactly the
-// recorded size and, when it has a menu bar, the bar above it. Program windows derive
+// recorded size and, when it shows a menu bar, the bar above it. Program windows derive
 // from it and override the build and window events that they handle.
 class Window : public QObject, public EventSource {
     Q_OBJECT
@@ -87,6 +87,9 @@ public:
     //   maximum of 0 means no limit and limits that exclude the size give way to it.
     // - Frame: 4 is a plain box without a title bar and with a thin border; every other
     //   value is a document window.
+    // - MenuBarVisible: a document window shows its MenuBar above the content, or the
+    //   application's when it has none of its own; a plain box never shows a bar. A
+    //   window without a shown bar still answers the bar's shortcuts.
     // - Placement: 2 centres the window on the first screen when it first shows, unless
     //   code has set Left or Top; every other value leaves it to the platform.
     // - CloseButton, MinimizeButton, MaximizeButton: the title bar's buttons (a window

@@ -17,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
@@ -51,6 +54,50 @@ protected:
                                               [](fw::Window* window) { return qobject_cast<T*>(window); }));
     }
 };
+
+// The menus of the bar that the window shows, by their captions; none without a bar.
+QStringList barCaptions(fw::Window* window)
+{
+    QStringList captions;
+    if (auto* bar = window->widget()->findChild<QMenuBar*>()) {
+        for (QAction* action : bar->actions())
+            captions << action->text();
+    }
+    return captions;
+}
+
+QAction* actionCaptioned(const QList<QAction*>& actions, const QString& caption)
+{
+    for (QAction* action : actions) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+// Opens a menu of the window's bar with a click, as the user does; nullptr when the
+// window shows no such menu.
+QMenu* openMenu(fw::Window* window, const QString& caption)
+{
+    auto* bar = window->widget()->findChild<QMenuBar*>();
+    QAction* title = bar ? actionCaptioned(bar->actions(), caption) : nullptr;
+    if (!title || !title->menu())
+        return nullptr;
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(title).center());
+    QMenu* menu = title->menu();
+    return QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
+}
+
+// The item of an open menu, or nullptr.
+QAction* itemOf(QMenu* menu, const QString& caption)
+{
+    return menu ? actionCaptioned(menu->actions(), caption) : nullptr;
+}
+
+void clickItem(QMenu* menu, QAction* item)
+{
+    QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(item).center());
+}
 
 int positionOf(const QString& className)
 {
@@ -215,6 +262,58 @@ TEST_F(MenuCommands, WorkWhicheverWindowIsInFront)
     EXPECT_TRUE(Help()->Visible());
     EXPECT_EQ(openWindowsOf<class AboutBox>(), 1);
     EXPECT_EQ(openWindowsOf<class Help>(), 1);
+}
+
+// The Help window sets no bar of its own: it shows the application's, through which
+// the user reaches About and closes Help.
+TEST_F(MenuCommands, HelpInFrontShowsTheApplicationsBar)
+{
+    choose("HelpHelp", Oruvel());
+    QPointer<class Help> help = Help();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help->widget()));
+    QStringList menus;
+    for (int i = 0; i < MenuBar1()->Count(); ++i)
+        menus << MenuBar1()->Item(i)->Text();
+    EXPECT_EQ(barCaptions(help), menus);
+    EXPECT_EQ(menus.size(), 4);
+
+    QMenu* helpMenu = openMenu(help, "Help");
+    QAction* about = itemOf(helpMenu, "About Oruvel...");
+    ASSERT_NE(about, nullptr);
+    clickItem(helpMenu, about);
+    EXPECT_EQ(openWindowsOf<class AboutBox>(), 1);
+    EXPECT_TRUE(AboutBox()->widget()->isVisible());
+    EXPECT_TRUE(barCaptions(AboutBox()).isEmpty()); // a plain box shows no bar
+
+    help->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help->widget()));
+    QMenu* file = openMenu(help, "&File");
+    QAction* close = itemOf(file, "Close");
+    ASSERT_NE(close, nullptr);
+    EXPECT_TRUE(close->isEnabled());
+    clickItem(file, close);
+    ASSERT_FALSE(help.isNull());
+    EXPECT_TRUE(help->isClosed());
+    EXPECT_FALSE(Oruvel()->isClosed());
+}
+
+// Every bar views the one model: the Window menu reads the same in each.
+TEST_F(MenuCommands, TheShowInfoCaptionIsTheSameInEveryBar)
+{
+    choose("HelpHelp", Oruvel());
+    for (const char* caption : {"Hide Info", "Show Info"}) {
+        choose("WindowShowInfo", Oruvel());
+        ASSERT_EQ(showInfoCaption(), caption);
+        std::vector<fw::Window*> windows{Oruvel(), Help()};
+        if (openWindowsOf<class Info>() == 1)
+            windows.push_back(Info());
+        for (fw::Window* window : windows) {
+            auto* bar = window->widget()->findChild<QMenuBar*>();
+            QAction* menu = bar ? actionCaptioned(bar->actions(), "Window") : nullptr;
+            ASSERT_TRUE(menu && menu->menu()) << window->metaObject()->className();
+            EXPECT_NE(itemOf(menu->menu(), caption), nullptr) << window->metaObject()->className();
+        }
+    }
 }
 
 // Ctrl+I from the main window opens the Info window; from the Info window it closes it.

@@ -333,8 +333,23 @@ TEST_F(MenuTest, TheApplicationsHandlerTakesWhatNoWindowHandles)
     EXPECT_EQ(shown, 1);
 }
 
-TEST_F(MenuTest, AWindowWithoutABarAnswersTheApplicationsShortcutsWhileInFront)
+// A window that sets no bar of its own shows the application's above its content,
+// unless it is a plain box or its MenuBarVisible is False; it answers the bar's
+// shortcuts either way.
+TEST_F(MenuTest, AWindowWithoutABarOfItsOwnShowsTheApplicationsUnlessAPlainBox)
 {
+    struct Case {
+        const char* name;
+        QByteArray record;
+        bool barVisible;
+        bool showsBar;
+        QSize content;
+    };
+    const Case cases[] = {
+        {"document window", resizableRecord(), true, true, QSize(300, 300)},
+        {"bar not visible", resizableRecord(), false, false, QSize(300, 300)},
+        {"plain box", plainBoxRecord(), true, false, QSize(301, 323)},
+    };
     auto* app = new LoggingApplication;
     app->registerAsApplication();
     std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
@@ -344,18 +359,30 @@ TEST_F(MenuTest, AWindowWithoutABarAnswersTheApplicationsShortcutsWhileInFront)
         ++infos;
         return false;
     });
-    auto* window = fw::Window::create<LoggingWindow>();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        nextBuild().record = c.record;
+        nextBuild().createControls = [&](fw::Window* w) { w->setMenuBarVisible(c.barVisible); };
+        auto* window = fw::Window::create<LoggingWindow>();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window->widget()));
 
-    EXPECT_EQ(window->widget()->findChild<QMenuBar*>(), nullptr);
-    QAction* showInfo = actionFor(window, "Show Info");
-    ASSERT_NE(showInfo, nullptr);
-    EXPECT_TRUE(window->widget()->actions().contains(showInfo));
-    showInfo->trigger();
-    EXPECT_EQ(infos, 1);
+        EXPECT_EQ(window->MenuBar(), nullptr);
+        auto* qtBar = window->widget()->findChild<QMenuBar*>();
+        ASSERT_EQ(qtBar != nullptr, c.showsBar);
+        const int barHeight = qtBar ? qtBar->height() : 0;
+        if (qtBar) {
+            EXPECT_EQ(qtBar->actions().size(), 4);
+            EXPECT_EQ(menuFor(window, "File")->actions().size(), 2);
+            EXPECT_EQ(window->content()->geometry().top(), qtBar->geometry().bottom() + 1);
+        }
+        EXPECT_EQ(window->content()->size(), c.content);
+        EXPECT_EQ(window->widget()->size(), c.content + QSize(0, barHeight));
 
-    QTest::keyClick(window->widget(), Qt::Key_I, Qt::ControlModifier);
-    EXPECT_EQ(infos, 2);
+        infos = 0;
+        QTest::keyClick(window->widget(), Qt::Key_I, Qt::ControlModifier);
+        EXPECT_EQ(infos, 1);
+        window->Close();
+    }
 }
 
 TEST_F(MenuTest, UnhandledEditItemsActOnTheFocusedTextWidget)

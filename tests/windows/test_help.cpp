@@ -19,10 +19,11 @@ namespace {
 
 class HelpTest : public windowtests::WindowsTest {};
 
-// Resizes the window's content area as a user's drag of its edge does.
+// Resizes the window's content area as a user's drag of its edge does; the menu bar
+// above the content keeps its height.
 void resizeContent(class Help* help, QSize size)
 {
-    help->widget()->resize(size);
+    help->widget()->resize(size + (help->widget()->size() - help->content()->size()));
 }
 
 // The field's distances to the content's left, top, right and bottom edges.
@@ -126,7 +127,7 @@ TEST_F(HelpTest, FileCloseClosesOnlyTheHelpWindowWithoutAQuestion)
     EXPECT_FALSE(main->isClosed());
 }
 
-// The window shows no bar of its own, yet the shortcut reaches it.
+// The window sets no bar of its own, yet the shortcut reaches it.
 TEST_F(HelpTest, CtrlWClosesIt)
 {
     class Help* help = Help();
