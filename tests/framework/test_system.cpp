@@ -22,13 +22,9 @@ namespace {
 const QByteArray kRedSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
                            "<rect width='40' height='30' fill='#ff0000'/></svg>";
 
-// Restores the default locale when a test ends, whatever it set.
-class LocaleGuard {
-public:
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_;
+// Leaves no translation installed when a test ends, whatever it installed.
+struct TranslationGuard {
+    ~TranslationGuard() { fw::installTranslation(QLocale::c()); }
 };
 
 QDate asQDate(const fw::Date& date)
@@ -102,34 +98,48 @@ TEST(ResourceForkTest, TheProgramsPicturesAreReadable)
 
 // ---------------------------------------------------------------- localized strings
 
-TEST(LocalizedStringTest, TheCurrentLanguagesTextOrTheDefault)
+TEST(LocalizedStringTest, TheInstalledLanguagesTextOrTheDefault)
 {
-    LocaleGuard guard;
-    TemporaryResources resources(Files{{"localization/de.json", R"({"LocalizationMod.kNature": "Stellt dar"})"}});
+    TranslationGuard guard;
+    const Files files{
+        {"translations/de.qm", compiledTranslation("de", {{"Sample.kGreeting", "Hallo"}, {"Sample.kPending", ""}})},
+        {"translations/fr.qm", compiledTranslation("fr", {{"Sample.kGreeting", QString::fromUtf8("Salut à toi")}})}};
+    for (const auto& [path, qm] : files)
+        ASSERT_FALSE(qm.isEmpty()) << "lrelease made no " << path.toStdString();
+    TemporaryResources resources(files);
     ASSERT_TRUE(resources.registered());
 
-    QLocale::setDefault(QLocale("de"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
-    EXPECT_EQ(fw::System::_GetLocalizedString("Missing.Key", "Fallback"), "Fallback");
-    QLocale::setDefault(QLocale("de_AT"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
-
-    QLocale::setDefault(QLocale("fr"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
+    struct Case {
+        const char* locale;
+        bool installed;
+        const char* key;
+        QString expected;
+    };
+    // In this order: a language without a translation must also remove the one before.
+    const Case cases[] = {
+        {"de", true, "Sample.kGreeting", "Hallo"},
+        {"de", true, "Sample.kPending", "Default"},   // not translated yet
+        {"de", true, "Missing.Key", "Default"},
+        {"de", true, "", "Default"},
+        {"de_AT", true, "Sample.kGreeting", "Hallo"}, // the language when the country has none
+        {"fr_CA", true, "Sample.kGreeting", QString::fromUtf8("Salut à toi")},
+        {"ja_JP", false, "Sample.kGreeting", "Default"},
+        {"de", true, "Sample.kGreeting", "Hallo"},
+        {"C", false, "Sample.kGreeting", "Default"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fw::installTranslation(QLocale(c.locale)), c.installed) << c.locale;
+        EXPECT_EQ(fw::System::_GetLocalizedString(c.key, "Default"), c.expected) << c.locale << " " << c.key;
+    }
 }
 
-TEST(LocalizedStringTest, AStoreThatIsNotAnObjectOfTextsGivesTheDefault)
+TEST(LocalizedStringTest, ATranslationThatIsNotATranslationFileInstallsNothing)
 {
-    LocaleGuard guard;
-    TemporaryResources resources(Files{{"localization/nl.json", R"({"Number": 5, "Broken": )"},
-                                  {"localization/sv.json", R"({"Number": 5})"}});
+    TranslationGuard guard;
+    TemporaryResources resources(Files{{"translations/nl.qm", "not a translation"}});
     ASSERT_TRUE(resources.registered());
-    QLocale::setDefault(QLocale("nl"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("Broken", "Default"), "Default");
-    QLocale::setDefault(QLocale("sv"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("Number", "Default"), "Default");
+    EXPECT_FALSE(fw::installTranslation(QLocale("nl")));
+    EXPECT_EQ(fw::System::_GetLocalizedString("Sample.kGreeting", "Default"), "Default");
 }
 
 // ---------------------------------------------------------------- dates
