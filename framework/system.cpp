@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -30,9 +31,18 @@ void ShowURL(const QString& url)
     QDesktopServices::openUrl(address);
 }
 
+namespace {
+
+QString picturePath(int id)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(id);
+}
+
+} // namespace
+
 std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
 {
-    const QString path = QStringLiteral(":/pictures/%1.svg").arg(id);
+    const QString path = picturePath(id);
     if (!QFile::exists(path))
         return nullptr;
     QSvgRenderer renderer(path);
@@ -45,6 +55,12 @@ std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
     renderer.render(&painter);
     painter.end();
     return Picture::fromImage(std::move(image));
+}
+
+QIcon ResourceFork::GetIcon(int id) const
+{
+    const QString path = picturePath(id);
+    return QFile::exists(path) ? QIcon(path) : QIcon();
 }
 
 QString System::_GetLocalizedString(const QString& key, const QString& defaultText)

@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLocale>
 #include <QScreen>
 
@@ -57,6 +59,7 @@ TEST(ResourceForkTest, AnIdWithoutAPictureGivesNil)
     fw::ResourceFork fork;
     EXPECT_EQ(fork.GetPicture(9999), nullptr);
     EXPECT_EQ(fork.GetPicture(-1), nullptr);
+    EXPECT_TRUE(fork.GetIcon(9999).isNull());
 }
 
 TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
@@ -70,6 +73,11 @@ TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
     EXPECT_EQ(picture->Height(), 30);
     EXPECT_EQ(picture->image().pixelColor(20, 15), QColor(255, 0, 0));
     EXPECT_EQ(fork.GetPicture(9002), nullptr);
+
+    // As an icon it is drawn at the size asked for, not enlarged from its own.
+    const QImage icon = fork.GetIcon(9001).pixmap(QSize(160, 120)).toImage();
+    EXPECT_EQ(icon.size(), QSize(160, 120));
+    EXPECT_EQ(icon.pixelColor(80, 60), QColor(255, 0, 0));
 }
 
 // The program's own artwork, once it is in resources/pictures.
