@@ -53,7 +53,9 @@ macro(expect_line line failure)
 endmacro()
 expect_line("probe done" "the probe did not finish: ${errors}")
 expect_line("caption: ${caption}" "no caption '${caption}' under LANG=${lang}")
+# The application name is also the window class that the entry's StartupWMClass names.
 expect_line("application: Oruvel" "the application name is not Oruvel")
+expect_line("organisation: Fellmark Software" "the organisation name is not Fellmark Software")
 expect_line("window icon: 256 pixels" "the window icon is missing or does not scale")
 # The program names the desktop entry that it was started from.
 get_filename_component(entry_name "${ENTRY}" NAME_WLE)
