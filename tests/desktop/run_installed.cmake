@@ -36,7 +36,7 @@ execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES
           "LANG=${lang}" QT_QPA_PLATFORM=offscreen "QT_PLUGIN_PATH=${PROBE_PLUGINS}"
           QT_QPA_GENERIC_PLUGINS=oruvelprobe "${program}"
-  WORKING_DIRECTORY "${WORK_DIR}"
+  WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 100
   RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE errors)
 message("${report}")
 
