@@ -1,4 +1,5 @@
 // Oruvel: Feng Shui trigrams and the personal gua number.
+#include "app/desktop_identity.h"
 #include "app/startup.h"
 
 #include "framework/runtime.h"
@@ -6,6 +7,7 @@
 int main(int argc, char** argv)
 {
     fw::Runtime runtime(argc, argv);
+    presentToDesktop();
     runProgram();
     // The quit code of the application object becomes the process's exit status.
     return runtime.exitStep();

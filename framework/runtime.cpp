@@ -14,10 +14,12 @@
 #include "rectangle.h"
 #include "separator.h"
 #include "static_text.h"
+#include "system.h"
 #include "tab_panel.h"
 #include "window.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -89,6 +91,8 @@ Runtime::Runtime(int& argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     registerFrameworkClasses();
     layUnhandledExceptionRoad();
+    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), when a translation ships.
+    installTranslation(QLocale());
 }
 
 Runtime::~Runtime()

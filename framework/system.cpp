@@ -3,17 +3,19 @@
 #include "exceptions.h"
 #include "picture.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFile>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QImage>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 #include <QSvgRenderer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -29,9 +31,18 @@ void ShowURL(const QString& url)
     QDesktopServices::openUrl(address);
 }
 
+namespace {
+
+QString picturePath(int id)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(id);
+}
+
+} // namespace
+
 std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
 {
-    const QString path = QStringLiteral(":/pictures/%1.svg").arg(id);
+    const QString path = picturePath(id);
     if (!QFile::exists(path))
         return nullptr;
     QSvgRenderer renderer(path);
@@ -46,14 +57,39 @@ std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
     return Picture::fromImage(std::move(image));
 }
 
+QIcon ResourceFork::GetIcon(int id) const
+{
+    const QString path = picturePath(id);
+    return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
 QString System::_GetLocalizedString(const QString& key, const QString& defaultText)
 {
-    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
-    QFile file(QStringLiteral(":/localization/%1.json").arg(language));
-    if (language.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return defaultText;
-    const QJsonValue value = QJsonDocument::fromJson(file.readAll()).object().value(key);
-    return value.isString() ? value.toString() : defaultText;
+    const QByteArray id = key.toUtf8();
+    const QString text = qtTrId(id.constData());
+    return text == key ? defaultText : text;
+}
+
+namespace {
+
+// The translation that installTranslation installed; the Qt application owns it.
+QPointer<QTranslator>& installedTranslation()
+{
+    static QPointer<QTranslator> translator;
+    return translator;
+}
+
+} // namespace
+
+bool installTranslation(const QLocale& locale)
+{
+    delete installedTranslation(); // its destructor uninstalls it
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(locale, QString(), QString(), QStringLiteral(":/translations")))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    installedTranslation() = translator.release();
+    return true;
 }
 
 // ---------------------------------------------------------------- Date

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QIcon;
+class QLocale;
+
 #include <memory>
 
 namespace fw {
@@ -18,14 +21,25 @@ public:
     // The picture ":/pictures/<id>.svg" drawn at its own size, or nullptr when there
     // is no such resource or it is not a readable picture.
     std::shared_ptr<Picture> GetPicture(int id) const;
+    // The same picture as an icon, drawn anew for each size that it is shown at; a null
+    // icon when there is no such resource.
+    QIcon GetIcon(int id) const;
 };
 
 namespace System {
-// The key's text in the localization of the current language, from the resource
-// ":/localization/<language>.json" (a JSON object of key to text; the language is
-// that of QLocale(), e.g. "de"); the default when the file or the key is missing.
+// The key's text from the installed translation (Qt's translation system, the key as
+// the message id), or the default when no translation holds the key. A translation
+// that is the key itself cannot be told from a missing one and gives the default.
 QString _GetLocalizedString(const QString& key, const QString& defaultText);
 } // namespace System
+
+// Installs the translation of the locale's language from the resources, replacing the
+// one installed before: ":/translations/<language>.qm" (id-based, made by lrelease
+// -idbased), tried for each of the locale's user-interface languages from the most
+// specific ("de_AT", then "de"). False, with no translation installed, when the
+// resources hold none for the locale. The runtime installs the one of the user's
+// locale when it starts.
+bool installTranslation(const QLocale& locale);
 
 // A calendar date (proleptic Gregorian, any Int32 year, year 0 included). It starts
 // as today. Setting the year, month or day never rolls into another month: a day that

@@ -15,11 +15,13 @@
 
 #include <QLocale>
 
+#include <utility>
+
 namespace {
 
-// Restores English however the test ends.
-struct LocaleGuard {
-    ~LocaleGuard() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+// Leaves the English texts (no translation) however the test ends.
+struct TranslationGuard {
+    ~TranslationGuard() { fw::installTranslation(QLocale(QLocale::English, QLocale::UnitedStates)); }
 };
 
 } // namespace
@@ -75,17 +77,22 @@ TEST(PictureCacheTest, TheFourPicturesComeFromTheApplicationsResources)
     }
 }
 
+// The translations that ship, as the user's language picks them at start-up.
 TEST(LocalizationTest, TheNatureCaptionIsRepresentsUnlessTranslated)
 {
-    LocaleGuard guard;
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    EXPECT_EQ(LocalizationMod::kNature(), "Represents");
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    EXPECT_EQ(LocalizationMod::kNature(), "Represents") << "no Japanese localization ships";
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Austria));
-    EXPECT_EQ(LocalizationMod::kNature(), QString::fromUtf8("Steht f\u00FCr"));
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada));
-    EXPECT_EQ(LocalizationMod::kNature(), QString::fromUtf8("Repr\u00E9sente"));
+    TranslationGuard guard;
+    const std::pair<QLocale, QString> cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedKingdom), "Represents"},
+        {QLocale(QLocale::Japanese, QLocale::Japan), "Represents"}, // no Japanese translation ships
+        {QLocale(QLocale::German, QLocale::Germany), QString::fromUtf8("Steht f\u00FCr")},
+        {QLocale(QLocale::German, QLocale::Austria), QString::fromUtf8("Steht f\u00FCr")},
+        {QLocale(QLocale::French, QLocale::France), QString::fromUtf8("Repr\u00E9sente")},
+        {QLocale(QLocale::French, QLocale::Canada), QString::fromUtf8("Repr\u00E9sente")},
+    };
+    for (const auto& [locale, caption] : cases) {
+        fw::installTranslation(locale);
+        EXPECT_EQ(LocalizationMod::kNature(), caption) << locale.name().toStdString();
+    }
 }
 
 TEST(FileTypesTest, TheDeclaredTextType)

@@ -10,6 +10,8 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLocale>
 #include <QScreen>
 
@@ -22,13 +24,9 @@ namespace {
 const QByteArray kRedSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
                            "<rect width='40' height='30' fill='#ff0000'/></svg>";
 
-// Restores the default locale when a test ends, whatever it set.
-class LocaleGuard {
-public:
-    ~LocaleGuard() { QLocale::setDefault(saved_); }
-
-private:
-    QLocale saved_;
+// Leaves no translation installed when a test ends, whatever it installed.
+struct TranslationGuard {
+    ~TranslationGuard() { fw::installTranslation(QLocale::c()); }
 };
 
 QDate asQDate(const fw::Date& date)
@@ -61,6 +59,7 @@ TEST(ResourceForkTest, AnIdWithoutAPictureGivesNil)
     fw::ResourceFork fork;
     EXPECT_EQ(fork.GetPicture(9999), nullptr);
     EXPECT_EQ(fork.GetPicture(-1), nullptr);
+    EXPECT_TRUE(fork.GetIcon(9999).isNull());
 }
 
 TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
@@ -74,6 +73,11 @@ TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
     EXPECT_EQ(picture->Height(), 30);
     EXPECT_EQ(picture->image().pixelColor(20, 15), QColor(255, 0, 0));
     EXPECT_EQ(fork.GetPicture(9002), nullptr);
+
+    // As an icon it is drawn at the size asked for, not enlarged from its own.
+    const QImage icon = fork.GetIcon(9001).pixmap(QSize(160, 120)).toImage();
+    EXPECT_EQ(icon.size(), QSize(160, 120));
+    EXPECT_EQ(icon.pixelColor(80, 60), QColor(255, 0, 0));
 }
 
 // The program's own artwork, once it is in resources/pictures.
@@ -102,34 +106,48 @@ TEST(ResourceForkTest, TheProgramsPicturesAreReadable)
 
 // ---------------------------------------------------------------- localized strings
 
-TEST(LocalizedStringTest, TheCurrentLanguagesTextOrTheDefault)
+TEST(LocalizedStringTest, TheInstalledLanguagesTextOrTheDefault)
 {
-    LocaleGuard guard;
-    TemporaryResources resources(Files{{"localization/de.json", R"({"LocalizationMod.kNature": "Stellt dar"})"}});
+    TranslationGuard guard;
+    const Files files{
+        {"translations/de.qm", compiledTranslation("de", {{"Sample.kGreeting", "Hallo"}, {"Sample.kPending", ""}})},
+        {"translations/fr.qm", compiledTranslation("fr", {{"Sample.kGreeting", QString::fromUtf8("Salut à toi")}})}};
+    for (const auto& [path, qm] : files)
+        ASSERT_FALSE(qm.isEmpty()) << "lrelease made no " << path.toStdString();
+    TemporaryResources resources(files);
     ASSERT_TRUE(resources.registered());
 
-    QLocale::setDefault(QLocale("de"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
-    EXPECT_EQ(fw::System::_GetLocalizedString("Missing.Key", "Fallback"), "Fallback");
-    QLocale::setDefault(QLocale("de_AT"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Stellt dar");
-
-    QLocale::setDefault(QLocale("fr"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
-    QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(fw::System::_GetLocalizedString("LocalizationMod.kNature", "Represents"), "Represents");
+    struct Case {
+        const char* locale;
+        bool installed;
+        const char* key;
+        QString expected;
+    };
+    // In this order: a language without a translation must also remove the one before.
+    const Case cases[] = {
+        {"de", true, "Sample.kGreeting", "Hallo"},
+        {"de", true, "Sample.kPending", "Default"},   // not translated yet
+        {"de", true, "Missing.Key", "Default"},
+        {"de", true, "", "Default"},
+        {"de_AT", true, "Sample.kGreeting", "Hallo"}, // the language when the country has none
+        {"fr_CA", true, "Sample.kGreeting", QString::fromUtf8("Salut à toi")},
+        {"ja_JP", false, "Sample.kGreeting", "Default"},
+        {"de", true, "Sample.kGreeting", "Hallo"},
+        {"C", false, "Sample.kGreeting", "Default"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(fw::installTranslation(QLocale(c.locale)), c.installed) << c.locale;
+        EXPECT_EQ(fw::System::_GetLocalizedString(c.key, "Default"), c.expected) << c.locale << " " << c.key;
+    }
 }
 
-TEST(LocalizedStringTest, AStoreThatIsNotAnObjectOfTextsGivesTheDefault)
+TEST(LocalizedStringTest, ATranslationThatIsNotATranslationFileInstallsNothing)
 {
-    LocaleGuard guard;
-    TemporaryResources resources(Files{{"localization/nl.json", R"({"Number": 5, "Broken": )"},
-                                  {"localization/sv.json", R"({"Number": 5})"}});
+    TranslationGuard guard;
+    TemporaryResources resources(Files{{"translations/nl.qm", "not a translation"}});
     ASSERT_TRUE(resources.registered());
-    QLocale::setDefault(QLocale("nl"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("Broken", "Default"), "Default");
-    QLocale::setDefault(QLocale("sv"));
-    EXPECT_EQ(fw::System::_GetLocalizedString("Number", "Default"), "Default");
+    EXPECT_FALSE(fw::installTranslation(QLocale("nl")));
+    EXPECT_EQ(fw::System::_GetLocalizedString("Sample.kGreeting", "Default"), "Default");
 }
 
 // ---------------------------------------------------------------- dates

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers of the system-service tests: an address catcher for ShowURL and resources
-// compiled by Qt's resource compiler while the test runs.
+// Helpers of the system-service tests: an address catcher for ShowURL, and resources
+// and translations compiled by Qt's tools while the test runs.
 
 #include <gtest/gtest.h>
 
@@ -74,5 +74,32 @@ private:
     QString rccFile_;
     bool registered_ = false;
 };
+
+// The .qm file that lrelease makes of id-based messages (id → text; an empty text is a
+// message not translated yet), with the options of the program's build; empty on failure.
+inline QByteArray compiledTranslation(const QString& language, const std::map<QString, QString>& messages)
+{
+    QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                                "<TS version=\"2.1\" language=\"%1\"><context><name></name>")
+                     .arg(language);
+    for (const auto& [id, text] : messages) {
+        const QString state = text.isEmpty() ? QStringLiteral(" type=\"unfinished\"") : QString();
+        ts += QStringLiteral("<message id=\"%1\"><source>Source of %1</source><translation%2>%3</translation></message>")
+                  .arg(id.toHtmlEscaped(), state, text.toHtmlEscaped());
+    }
+    ts += QStringLiteral("</context></TS>");
+
+    QTemporaryDir dir;
+    QFile source(dir.filePath("messages.ts"));
+    if (!source.open(QIODevice::WriteOnly) || source.write(ts.toUtf8()) < 0)
+        return {};
+    source.close();
+    const QString lrelease = QLibraryInfo::path(QLibraryInfo::BinariesPath) + "/lrelease";
+    const QString qm = dir.filePath("messages.qm");
+    if (QProcess::execute(lrelease, {"-idbased", "-nounfinished", "-silent", source.fileName(), "-qm", qm}) != 0)
+        return {};
+    QFile compiled(qm);
+    return compiled.open(QIODevice::ReadOnly) ? compiled.readAll() : QByteArray();
+}
 
 } // namespace testsystem

@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/popup_menu.h"
 #include "framework/runtime.h"
+#include "framework/system.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ public:
         trigrams::createTable();
         trigrams::registerTrigramClass();
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        fw::installTranslation(QLocale(QLocale::English, QLocale::UnitedStates));
     }
     void TearDown() override { destroyAllWindows(); }
 };

@@ -9,6 +9,7 @@
 #include "framework/listbox.h"
 #include "framework/popup_menu.h"
 #include "framework/static_text.h"
+#include "framework/system.h"
 #include "framework/tab_panel.h"
 
 #include <QFontInfo>
@@ -108,9 +109,9 @@ TEST_F(WindowBuildTest, TheNatureCaptionIsLocalized)
 {
     EXPECT_EQ(control<fw::StaticText>("StaticText22")->Text(), "Represents");
     destroyAllWindows();
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    fw::installTranslation(QLocale(QLocale::German, QLocale::Germany));
     auto* german = Oruvel();
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    fw::installTranslation(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(german->control<fw::StaticText>("StaticText22")->Text(), QString::fromUtf8("Steht f\u00FCr"));
 }
 

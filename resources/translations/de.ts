@@ -1,0 +1,12 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name></name>
+    <message id="LocalizationMod.kNature">
+        <source>Represents</source>
+        <extracomment>Caption in front of the nature field of the main window</extracomment>
+        <translation>Steht für</translation>
+    </message>
+</context>
+</TS>
