@@ -153,7 +153,7 @@ Member findMember(const QObject* object, QStringView name)
         member.controlClass = control->className;
         return member;
     }
-    throw RuntimeException(std::string(meta->className()) + " has no member named " + text(name));
+    throw RuntimeException(registeredNameOf(meta).toStdString() + " has no member named " + text(name));
 }
 
 QVariant callMember(QObject* object, QStringView name, const QVariantList& arguments)
