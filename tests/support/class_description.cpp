@@ -1,6 +1,9 @@
 #include "class_description.h"
 
+#include "framework/classes.h"
+#include "framework/control.h"
 #include "framework/members.h"
+#include "framework/window.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +42,37 @@ int callEachByName(QObject* object, const std::vector<Operation>& table, const s
         }
     }
     return called;
+}
+
+const std::vector<Operation>& menuItemAccessors()
+{
+    static const std::vector<Operation> table{
+        op<fw::MenuItem*()>("HelpMenu"),      op<fw::AppleMenuItem*()>("AppleAboutOruvel"),
+        op<fw::MenuItem*()>("HelpHelp"),      op<fw::MenuItem*()>("WindowMenu"),
+        op<fw::MenuItem*()>("WindowShowInfo"), op<fw::MenuItem*()>("EditMenu"),
+        op<fw::MenuItem*()>("EditClear"),     op<fw::MenuItem*()>("EditPaste"),
+        op<fw::MenuItem*()>("EditCopy"),      op<fw::MenuItem*()>("EditCut"),
+        op<fw::MenuItem*()>("UntitledMenu0"), op<fw::MenuItem*()>("EditUndo"),
+        op<fw::MenuItem*()>("FileMenu"),      op<fw::QuitMenuItem*()>("FileQuit"),
+        op<fw::MenuItem*()>("FileClose"),     op<fw::MenuItem*()>("UntitledMenu1"),
+    };
+    return table;
+}
+
+void expectControls(fw::Window* window, const QString& className, const std::vector<std::pair<QString, QString>>& layout)
+{
+    const fw::ClassInfo* info = fw::findClass(className);
+    ASSERT_NE(info, nullptr) << qPrintable(className);
+    ASSERT_EQ(info->controls.size(), layout.size());
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        const auto& [name, controlClass] = layout[i];
+        EXPECT_EQ(info->controls[i].name, name);
+        EXPECT_EQ(info->controls[i].className, controlClass);
+        EXPECT_EQ(fw::findMember(window, name).kind, fw::Member::Kind::Control) << qPrintable(name);
+        QObject* answered = qvariant_cast<QObject*>(fw::callMember(window, name));
+        EXPECT_EQ(answered, static_cast<QObject*>(window->findControl(name))) << qPrintable(name);
+        EXPECT_TRUE(fw::isOfClass(answered, controlClass)) << qPrintable(name);
+    }
 }
 
 QStringList eventTable(const QMetaObject* meta)

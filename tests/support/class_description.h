@@ -3,6 +3,7 @@
 // Checks of a class description against the table of its operations: names, order and
 // signatures, as the framework finds them by name.
 
+#include "framework/menus.h"
 #include "framework/signature.h"
 
 #include <QMetaObject>
@@ -13,7 +14,12 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
+
+namespace fw {
+class Window;
+}
 
 namespace testsupport {
 
@@ -43,6 +49,13 @@ struct Call {
 // name while it built the window. Checks the type of each result and its value where
 // calls gives one; returns how many were called.
 int callEachByName(QObject* object, const std::vector<Operation>& table, const std::map<QString, Call>& calls);
+
+// The sixteen accessors of the shared menu bar's items, in the windows' declared order.
+const std::vector<Operation>& menuItemAccessors();
+
+// Expects the class's registered control list to be the layout's names and classes in
+// order, each answered by name as the window's control of that name and class.
+void expectControls(fw::Window* window, const QString& className, const std::vector<std::pair<QString, QString>>& layout);
 
 // The class's event table as "Event=member" entries, in declared order.
 QStringList eventTable(const QMetaObject* meta);

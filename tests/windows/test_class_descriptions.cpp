@@ -30,32 +30,14 @@ using windowtests::WindowsTest;
 
 namespace {
 
-// The registered control list, in creation order, each answered by name as its class.
-void expectControls(fw::Window* window, const QString& className,
-                    const std::vector<mainwindow::ControlLayout>& layouts)
+// A window's layout table as control names and class names.
+std::vector<std::pair<QString, QString>> namesAndClasses(const std::vector<mainwindow::ControlLayout>& layouts)
 {
-    const fw::ClassInfo* info = fw::findClass(className);
-    ASSERT_NE(info, nullptr) << qPrintable(className);
-    ASSERT_EQ(info->controls.size(), layouts.size());
-    for (std::size_t i = 0; i < layouts.size(); ++i) {
-        EXPECT_EQ(info->controls[i].name, layouts[i].name);
-        EXPECT_EQ(info->controls[i].className, fw::controlClassName(layouts[i].controlClass));
-        QObject* answered = qvariant_cast<QObject*>(fw::callMember(window, info->controls[i].name));
-        EXPECT_EQ(answered, window->findControl(info->controls[i].name)) << layouts[i].name;
-        EXPECT_TRUE(fw::isOfClass(answered, info->controls[i].className)) << layouts[i].name;
-    }
+    std::vector<std::pair<QString, QString>> controls;
+    for (const mainwindow::ControlLayout& layout : layouts)
+        controls.emplace_back(QString::fromLatin1(layout.name), QString::fromLatin1(fw::controlClassName(layout.controlClass)));
+    return controls;
 }
-
-const std::vector<testsupport::Operation> kMenuItemAccessors{
-    op<fw::MenuItem*()>("HelpMenu"),      op<fw::AppleMenuItem*()>("AppleAboutOruvel"),
-    op<fw::MenuItem*()>("HelpHelp"),      op<fw::MenuItem*()>("WindowMenu"),
-    op<fw::MenuItem*()>("WindowShowInfo"), op<fw::MenuItem*()>("EditMenu"),
-    op<fw::MenuItem*()>("EditClear"),     op<fw::MenuItem*()>("EditPaste"),
-    op<fw::MenuItem*()>("EditCopy"),      op<fw::MenuItem*()>("EditCut"),
-    op<fw::MenuItem*()>("UntitledMenu0"), op<fw::MenuItem*()>("EditUndo"),
-    op<fw::MenuItem*()>("FileMenu"),      op<fw::QuitMenuItem*()>("FileQuit"),
-    op<fw::MenuItem*()>("FileClose"),     op<fw::MenuItem*()>("UntitledMenu1"),
-};
 
 } // namespace
 
@@ -79,7 +61,7 @@ TEST_F(WindowsTest, TheAboutWindowsDescription)
     EXPECT_EQ(testsupport::eventTable(about->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Open=Event_Open", "MouseDown=Event_MouseDown", "MouseUp=Event_MouseUp"}));
-    expectControls(about, QStringLiteral("AboutBox.AboutBox"), aboutbox::controlLayouts());
+    testsupport::expectControls(about, QStringLiteral("AboutBox.AboutBox"), namesAndClasses(aboutbox::controlLayouts()));
 
     windowtests::UrlCatcher browser;
     about->versionDisp()->setText(QString());
@@ -113,7 +95,7 @@ TEST_F(WindowsTest, TheHelpWindowsDescription)
     EXPECT_EQ(testsupport::eventTable(help->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Close=Event_Close", "EnableMenuItems=Event_EnableMenuItems"}));
-    expectControls(help, QStringLiteral("Help.Help"), help::controlLayouts());
+    testsupport::expectControls(help, QStringLiteral("Help.Help"), namesAndClasses(help::controlLayouts()));
 
     MenuBar1()->_Lookup("FileClose")->setEnabled(false);
     const int called = callEachByName(help, table,
@@ -132,7 +114,7 @@ TEST_F(WindowsTest, TheInfoWindowsDescription)
         op<void()>("CreateControls"),
         op<void()>("_CreateControls0"),
     };
-    table.insert(table.end(), kMenuItemAccessors.begin(), kMenuItemAccessors.end());
+    table.insert(table.end(), testsupport::menuItemAccessors().begin(), testsupport::menuItemAccessors().end());
     for (const testsupport::Operation& operation :
          {op<void(fw::Window*)>("AddMenuHandlers"), op<void()>("Event_EnableMenuItems"), op<void()>("Event_Close"),
           op<void()>("Event_Open"), op<bool()>("_FileClose_Action")})
@@ -141,11 +123,11 @@ TEST_F(WindowsTest, TheInfoWindowsDescription)
     EXPECT_EQ(testsupport::eventTable(info->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Open=Event_Open", "Close=Event_Close", "EnableMenuItems=Event_EnableMenuItems"}));
-    expectControls(info, QStringLiteral("Info.Info"), info::controlLayouts());
+    testsupport::expectControls(info, QStringLiteral("Info.Info"), namesAndClasses(info::controlLayouts()));
 
     std::map<QString, Call> calls{{"AddMenuHandlers", {{QVariant::fromValue<fw::Window*>(info)}, {}}},
                                   {"_FileClose_Action", {{}, QVariant(false)}}};
-    for (const testsupport::Operation& accessor : kMenuItemAccessors) {
+    for (const testsupport::Operation& accessor : testsupport::menuItemAccessors()) {
         QObject* item = MenuBar1()->_Lookup(QString::fromLatin1(accessor.name));
         calls[QString::fromLatin1(accessor.name)] = {{}, QVariant(accessor.signature.result, &item)};
     }
