@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include "app/shell/app_object.h"
+
 #include "framework/exceptions.h"
 #include "framework/menus.h"
 
@@ -12,7 +14,7 @@ void App::Event_Open()
 
 class App* App()
 {
-    fw::Application* current = fw::nonNil(fw::Application::current(), "application");
+    fw::Application* current = AppObject();
     auto* app = qobject_cast<class App*>(current);
     if (!app)
         throw fw::IllegalCastException(std::string("the application object is not an App but a ")

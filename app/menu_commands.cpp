@@ -6,7 +6,7 @@
 #include "windows/help.h"
 #include "windows/info.h"
 
-#include "framework/events.h"
+#include "framework/members.h"
 #include "framework/exceptions.h"
 #include "framework/menus.h"
 #include "framework/text.h"
@@ -16,21 +16,17 @@ namespace {
 const QString kHideInfo = QStringLiteral("Hide Info");
 const QString kShowInfo = QStringLiteral("Show Info");
 
-// Each registration fetches the application object anew through its accessor.
-template <auto Method>
-void addApplicationHandler(const char* itemName)
-{
-    class App* app = fw::nonNil(App(), "application");
-    app->_AddMenuHandler(QString::fromLatin1(itemName), fw::Delegate(app, Method));
-}
-
 } // namespace
 
+// Each registration fetches the application object anew through its accessor and
+// binds the item to its operation "_<item>_Action", found by name.
 void _ApplicationAddMenuHandlers()
 {
-    addApplicationHandler<&App::_AppleAboutOruvel_Action>("AppleAboutOruvel");
-    addApplicationHandler<&App::_WindowShowInfo_Action>("WindowShowInfo");
-    addApplicationHandler<&App::_HelpHelp_Action>("HelpHelp");
+    for (const char* itemName : {"AppleAboutOruvel", "WindowShowInfo", "HelpHelp"}) {
+        class App* app = fw::nonNil(App(), "application");
+        const QString item = QString::fromLatin1(itemName);
+        app->_AddMenuHandler(item, fw::menuHandlerDelegate(app, item));
+    }
 }
 
 // Shows the About window, the same one again if a click has only hidden it.

@@ -17,6 +17,8 @@
 #include "framework/runtime.h"
 #include "framework/exceptions.h"
 
+#include <QCoreApplication>
+
 #ifndef ORUVEL_SHORT_VERSION
 #error "ORUVEL_SHORT_VERSION must be defined by the build"
 #endif
@@ -44,6 +46,8 @@ void _NewAppInstance()
     auto* app = fw::nonNil(new class App, "App");
     app->setMenuBar(MenuBar1());
     app->setShortVersion(QStringLiteral(ORUVEL_SHORT_VERSION));
+    // The framework names the program by this (the unhandled-exception dialog).
+    QCoreApplication::setApplicationName(QStringLiteral("Oruvel"));
     app->registerAsApplication();
 }
 

@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "members.h"
 #include "menus.h"
 #include "system.h"
 
@@ -98,7 +99,7 @@ int Application::runEventLoop()
 {
     if (quitRequested_)
         return quitCode_;
-    Event_Open();
+    raiseOwnEvent(*this, "Open", &Application::Event_Open);
     if (quitRequested_)
         return quitCode_;
     if (!QCoreApplication::instance())
@@ -116,8 +117,10 @@ int Application::runEventLoop()
 
 void Application::_UnhandledException(std::exception_ptr error)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Oruvel"),
-                    QStringLiteral("An unexpected error occurred and Oruvel must close."), QMessageBox::Ok);
+    // The program's name is the Qt application's, which the program sets at start-up.
+    const QString name = QCoreApplication::applicationName();
+    QMessageBox box(QMessageBox::Critical, name,
+                    QStringLiteral("An unexpected error occurred and %1 must close.").arg(name), QMessageBox::Ok);
     box.setInformativeText(describeException(error));
     box.exec();
     Quit(1);

@@ -84,7 +84,7 @@ fw::Graphics& Canvas::Graphics()
 void Canvas::paintOn(QPainter& painter)
 {
     const QSize area = size();
-    if (backdrop_) {
+    if (backdrop_ && !(backdrop_->isVector() && Paint.isHandled())) {
         const QRectF whole(0, 0, backdrop_->Width(), backdrop_->Height());
         paintPicture(painter, *backdrop_, whole, whole);
     }

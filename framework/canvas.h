@@ -45,7 +45,9 @@ public:
 
     std::shared_ptr<Picture> Backdrop() const { return backdrop_; }
     // Shows the picture (nil: none) beneath everything else, at its own size from
-    // the top left corner; a vector picture's objects around its centre.
+    // the top left corner; a vector picture's objects around its centre, but only
+    // while no Paint handler is installed: a handler draws the canvas itself, and a
+    // translucent drawing that it also draws would otherwise show twice as dark.
     void setBackdrop(std::shared_ptr<Picture> picture);
 
     // Draws into the canvas's persistent layer, which has the canvas's size.

@@ -45,13 +45,14 @@ const char* propertyTypeName(PropertyType type)
     return "Other";
 }
 
-void registerClass(const QString& name, const QMetaObject* meta)
+void registerClass(const QString& name, const QMetaObject* meta, std::vector<ControlMember> controls)
 {
     if (!meta || findClass(name))
         return;
     ClassInfo info;
     info.name = name;
     info.meta = meta;
+    info.controls = std::move(controls);
     if (const QMetaObject* base = meta->superClass())
         info.baseName = registeredNameOf(base);
     for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
@@ -75,12 +76,19 @@ const ClassInfo* findClass(const QString& name)
     return nullptr;
 }
 
-QString registeredNameOf(const QMetaObject* meta)
+const ClassInfo* findClass(const QMetaObject* meta)
 {
     for (const ClassInfo& info : registry()) {
         if (info.meta == meta)
-            return info.name;
+            return &info;
     }
+    return nullptr;
+}
+
+QString registeredNameOf(const QMetaObject* meta)
+{
+    if (const ClassInfo* info = findClass(meta))
+        return info->name;
     return meta ? QString::fromLatin1(meta->className()) : QString();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exceptions.h"
+#include "signature.h"
 
 #include <QString>
 #include <QStringView>
@@ -26,6 +27,10 @@ public:
 
     const char* name() const { return name_; }
     virtual bool isHandled() const = 0;
+    // The types that the event passes and the result it wants.
+    virtual Signature signature() const = 0;
+    // Installs a handler that was checked against signature(); nullptr uninstalls.
+    virtual void installInvoker(Invoker invoker) = 0;
 
 private:
     const char* name_;
@@ -64,6 +69,11 @@ public:
         handler_ = handler ? std::make_shared<const Handler>(std::move(handler)) : nullptr;
     }
     bool isHandled() const override { return handler_ != nullptr; }
+    Signature signature() const override { return signatureFor<R(Args...)>(); }
+    void installInvoker(Invoker invoker) override
+    {
+        install(invoker ? typedCall<R(Args...)>(std::move(invoker)) : Handler());
+    }
 
     R operator()(Args... args) const
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control.h"
+#include "graphics.h"
 
 #include <QString>
 
@@ -11,7 +12,6 @@ class QTableWidgetItem;
 
 namespace fw {
 
-class Graphics;
 class ListTable;
 
 // A list of rows with one or more columns, an optional heading row and single-row

@@ -1,6 +1,7 @@
 #include "menu_dispatch.h"
 
 #include "application.h"
+#include "members.h"
 #include "menus.h"
 #include "runtime.h"
 #include "text.h"
@@ -148,7 +149,7 @@ void runMenuUpdatePass(Window* front)
     for (MenuBar* bar : bars)
         autoEnable(bar);
     if (front && !front->isClosed())
-        front->Event_EnableMenuItems();
+        raiseOwnEvent(*front, "EnableMenuItems", &Window::Event_EnableMenuItems);
 }
 
 void runMenuCommand(MenuItem* item, Window* window)

@@ -3,6 +3,7 @@
 #include "application.h"
 #include "classes.h"
 #include "control.h"
+#include "members.h"
 #include "menu_dispatch.h"
 #include "menu_view.h"
 #include "menus.h"
@@ -121,16 +122,16 @@ void Window::build()
     // A build event may close the window: the build then stops there.
     const auto stillBuilding = [this] { return d->state == Private::State::Building; };
     try {
-        Layout();
+        raiseOwnEvent(*this, "Layout", &Window::Layout);
         if (stillBuilding())
-            CreateControls();
+            raiseOwnEvent(*this, "CreateControls", &Window::CreateControls);
         if (stillBuilding())
-            AddMenuHandlers(this);
+            raiseOwnEvent(*this, "AddMenuHandlers", &Window::AddMenuHandlers, this);
         if (!stillBuilding())
             return;
         d->state = Private::State::Open;
         applyMenuView();
-        Event_Open();
+        raiseOwnEvent(*this, "Open", &Window::Event_Open);
     } catch (...) {
         // A window that fails to build is gone, as if closed, without a Close event.
         if (d->state != Private::State::Closed) {
@@ -161,7 +162,7 @@ void Window::Close()
         // nested one), or by releaseDirtyWindows at shutdown.
         deleteLater();
     });
-    Event_Close();
+    raiseOwnEvent(*this, "Close", &Window::Event_Close);
 }
 
 bool Window::isClosed() const
@@ -217,7 +218,7 @@ void Window::activated()
         return;
     windowlists::broughtToFront(this);
     applyMenuView();
-    Event_Activate();
+    raiseOwnEvent(*this, "Activate", &Window::Event_Activate);
     runMenuUpdatePass(this);
 }
 

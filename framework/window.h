@@ -24,7 +24,8 @@ class RectControl;
 
 // A window of the program: a Qt top-level widget with a content area of exactly the
 // recorded size and, when it shows a menu bar, the bar above it. Program windows derive
-// from it and override the build and window events that they handle.
+// from it and handle the build and window events that their class's event table lists
+// (members.h); a class without a table handles them by overriding the members below.
 class Window : public QObject, public EventSource {
     Q_OBJECT
     Q_PROPERTY(int Placement READ Placement WRITE setPlacement)

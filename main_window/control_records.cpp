@@ -1,5 +1,17 @@
 #include "control_records.h"
 
+namespace mainwindow {
+
+std::vector<fw::ControlMember> controlMembers(const std::vector<ControlLayout>& layouts)
+{
+    std::vector<fw::ControlMember> members;
+    for (const ControlLayout& layout : layouts)
+        members.push_back({QString::fromLatin1(layout.name), QString::fromLatin1(fw::controlClassName(layout.controlClass))});
+    return members;
+}
+
+} // namespace mainwindow
+
 namespace records {
 
 namespace {

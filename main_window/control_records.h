@@ -4,6 +4,7 @@
 // of its class in the class's record order; the caller gives the place and the values
 // that differ, the defaults below are the values that most records share.
 
+#include "framework/classes.h"
 #include "framework/control_class.h"
 #include "framework/record.h"
 
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace mainwindow {
 
@@ -21,6 +23,9 @@ struct ControlLayout {
     fw::ControlClass controlClass;
     QByteArray record;
 };
+
+// The controls of a layout table as a window class's control accessors, in creation order.
+std::vector<fw::ControlMember> controlMembers(const std::vector<ControlLayout>& layouts);
 
 } // namespace mainwindow
 

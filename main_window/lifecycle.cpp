@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/dialogs.h"
 #include "framework/listbox.h"
+#include "framework/members.h"
 #include "framework/menus.h"
 #include "framework/popup_menu.h"
 
@@ -21,7 +22,7 @@ void quitApplication()
 void Oruvel::AddMenuHandlers(fw::Window* window)
 {
     auto* self = fw::windowCast<class Oruvel>(window);
-    self->_AddMenuHandler(QStringLiteral("FileClose"), fw::Delegate(self, &Oruvel::_FileClose_Action));
+    self->_AddMenuHandler(QStringLiteral("FileClose"), fw::menuHandlerDelegate(self, QStringLiteral("FileClose")));
 }
 
 // Builds the trigrams, shows the first, then the gua of the default birth data.

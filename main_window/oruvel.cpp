@@ -8,58 +8,47 @@
 #include "framework/canvas.h"
 #include "framework/classes.h"
 #include "framework/control.h"
-#include "framework/events.h"
+#include "framework/members.h"
 #include "framework/record.h"
 #include "framework/shapes.h"
 #include "framework/static_text.h"
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
-// One event of one control, bound to the window's method of the same name.
-struct Binding {
-    const char* control;
-    const char* event;
-    void (*install)(class Oruvel* window, fw::EventSource* source, const char* event);
-};
-
-template <auto Method>
-void bindTo(class Oruvel* window, fw::EventSource* source, const char* event)
-{
-    fw::_InstallInstanceEventHandler(source, QString::fromLatin1(event), fw::Delegate(window, Method));
-}
-
-// The 27 bindings, in creation order of their controls.
-const Binding kBindings[] = {
-    {"TabPanel2", "Change", bindTo<&Oruvel::TabPanel2_Change>},
-    {"trigramNum", "Change", bindTo<&Oruvel::trigramNum_Change>},
-    {"LittleArrows1", "Up", bindTo<&Oruvel::LittleArrows1_Up>},
-    {"LittleArrows1", "Down", bindTo<&Oruvel::LittleArrows1_Down>},
-    {"TriBox", "HeaderPressed", bindTo<&Oruvel::TriBox_HeaderPressed>},
-    {"TriBox", "CellGotFocus", bindTo<&Oruvel::TriBox_CellGotFocus>},
-    {"TriBox", "CellBackgroundPaint", bindTo<&Oruvel::TriBox_CellBackgroundPaint>},
-    {"TriBox", "CellClick", bindTo<&Oruvel::TriBox_CellClick>},
-    {"TriBox", "KeyDown", bindTo<&Oruvel::TriBox_KeyDown>},
-    {"TriBox", "Change", bindTo<&Oruvel::TriBox_Change>},
-    {"CalculateGua", "Action", bindTo<&Oruvel::CalculateGua_Action>},
-    {"Sex", "Change", bindTo<&Oruvel::Sex_Change>},
-    {"day", "Change", bindTo<&Oruvel::day_Change>},
-    {"month", "Change", bindTo<&Oruvel::month_Change>},
-    {"birthYear", "GotFocus", bindTo<&Oruvel::birthYear_GotFocus>},
-    {"birthYear", "LostFocus", bindTo<&Oruvel::birthYear_LostFocus>},
-    {"EditField1", "MouseUp", bindTo<&Oruvel::EditField1_MouseUp>},
-    {"EditField1", "MouseDown", bindTo<&Oruvel::EditField1_MouseDown>},
-    {"StaticText14", "MouseEnter", bindTo<&Oruvel::StaticText14_MouseEnter>},
-    {"StaticText14", "MouseExit", bindTo<&Oruvel::StaticText14_MouseExit>},
-    {"produces", "MouseEnter", bindTo<&Oruvel::produces_MouseEnter>},
-    {"produces", "MouseExit", bindTo<&Oruvel::produces_MouseExit>},
-    {"StaticText35", "MouseEnter", bindTo<&Oruvel::StaticText35_MouseEnter>},
-    {"StaticText36", "MouseEnter", bindTo<&Oruvel::StaticText36_MouseEnter>},
-    {"StaticText36", "MouseExit", bindTo<&Oruvel::StaticText36_MouseExit>},
-    {"Canvas2", "Paint", bindTo<&Oruvel::Canvas2_Paint>},
-    {"canvas1", "Paint", bindTo<&Oruvel::canvas1_Paint>},
+// The 27 bindings, in creation order of their controls: each binds the control's event
+// to the window's operation named control_event.
+const std::pair<const char*, const char*> kBindings[] = {
+    {"TabPanel2", "Change"},
+    {"trigramNum", "Change"},
+    {"LittleArrows1", "Up"},
+    {"LittleArrows1", "Down"},
+    {"TriBox", "HeaderPressed"},
+    {"TriBox", "CellGotFocus"},
+    {"TriBox", "CellBackgroundPaint"},
+    {"TriBox", "CellClick"},
+    {"TriBox", "KeyDown"},
+    {"TriBox", "Change"},
+    {"CalculateGua", "Action"},
+    {"Sex", "Change"},
+    {"day", "Change"},
+    {"month", "Change"},
+    {"birthYear", "GotFocus"},
+    {"birthYear", "LostFocus"},
+    {"EditField1", "MouseUp"},
+    {"EditField1", "MouseDown"},
+    {"StaticText14", "MouseEnter"},
+    {"StaticText14", "MouseExit"},
+    {"produces", "MouseEnter"},
+    {"produces", "MouseExit"},
+    {"StaticText35", "MouseEnter"},
+    {"StaticText36", "MouseEnter"},
+    {"StaticText36", "MouseExit"},
+    {"Canvas2", "Paint"},
+    {"canvas1", "Paint"},
 };
 
 // _CreateControls0 makes the controls before this one (TimeOfDay), _CreateControls1 the rest.
@@ -69,7 +58,8 @@ constexpr std::size_t kFirstOfSecondBatch = 50;
 
 void registerOruvelClass()
 {
-    fw::registerClass(QStringLiteral("Oruvel.Oruvel"), &Oruvel::staticMetaObject);
+    fw::registerClass(QStringLiteral("Oruvel.Oruvel"), &Oruvel::staticMetaObject,
+                      mainwindow::controlMembers(mainwindow::controlLayouts()));
 }
 
 class Oruvel* Oruvel()
@@ -91,11 +81,12 @@ void Oruvel::Layout()
     fw::_SetProperties(this, mainwindow::windowRecord());
 }
 
+// The two halves are called through the class description, by name.
 void Oruvel::CreateControls()
 {
     mainwindow::installFontSubstitutes();
-    _CreateControls0();
-    _CreateControls1();
+    fw::callMember(this, u"_CreateControls0");
+    fw::callMember(this, u"_CreateControls1");
 }
 
 void Oruvel::_CreateControls0()
@@ -127,8 +118,8 @@ void Oruvel::createControls(std::size_t first, std::size_t last)
 // Bound only after the record is applied, so the record's values run no handler.
 void Oruvel::bindEvents(const char* controlName)
 {
-    for (const Binding& binding : kBindings) {
-        if (std::strcmp(binding.control, controlName) == 0)
-            binding.install(this, control<fw::RectControl>(QString::fromLatin1(controlName)), binding.event);
+    for (const auto& [control, event] : kBindings) {
+        if (std::strcmp(control, controlName) == 0)
+            fw::bindControlEvent(*this, QString::fromLatin1(control), QString::fromLatin1(event));
     }
 }

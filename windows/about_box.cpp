@@ -3,13 +3,14 @@
 #include "windows/about_records.h"
 #include "windows/window_controls.h"
 
+#include "app/shell/app_object.h"
 #include "app/shell/pictures.h"
 #include "app/shell/web_addresses.h"
 
 #include "framework/application.h"
 #include "framework/canvas.h"
 #include "framework/classes.h"
-#include "framework/events.h"
+#include "framework/members.h"
 #include "framework/record.h"
 #include "framework/static_text.h"
 #include "framework/system.h"
@@ -20,18 +21,12 @@ namespace {
 
 const QString kClassName = QStringLiteral("AboutBox.AboutBox");
 
-template <auto Method>
-void bind(class AboutBox* window, const char* controlName, const char* eventName)
-{
-    fw::_InstallInstanceEventHandler(window->control<fw::RectControl>(QString::fromLatin1(controlName)),
-                                     QString::fromLatin1(eventName), fw::Delegate(window, Method));
-}
-
 } // namespace
 
 void registerAboutBoxClass()
 {
-    fw::registerClass(kClassName, &AboutBox::staticMetaObject);
+    fw::registerClass(kClassName, &AboutBox::staticMetaObject,
+                      mainwindow::controlMembers(aboutbox::controlLayouts()));
 }
 
 class AboutBox* AboutBox()
@@ -48,7 +43,7 @@ void AboutBox::Layout()
 
 void AboutBox::CreateControls()
 {
-    _CreateControls0();
+    fw::callMember(this, u"_CreateControls0");
 }
 
 // The icon is the canvas's backdrop, set before its record, which has no key for it.
@@ -60,12 +55,10 @@ void AboutBox::_CreateControls0()
         if (std::strcmp(layout.name, "Canvas1") == 0)
             Canvas1()->setBackdrop(OruvIconAbout());
         windowcontrols::applyRecord(*this, layout);
-        if (std::strcmp(layout.name, "daURL") == 0) {
-            bind<&AboutBox::daURL_MouseDown>(this, "daURL", "MouseDown");
-            bind<&AboutBox::daURL_MouseUp>(this, "daURL", "MouseUp");
-        } else if (std::strcmp(layout.name, "daURL1") == 0) {
-            bind<&AboutBox::daURL1_MouseDown>(this, "daURL1", "MouseDown");
-            bind<&AboutBox::daURL1_MouseUp>(this, "daURL1", "MouseUp");
+        if (std::strcmp(layout.name, "daURL") == 0 || std::strcmp(layout.name, "daURL1") == 0) {
+            const QString name = QString::fromLatin1(layout.name);
+            fw::bindControlEvent(*this, name, QStringLiteral("MouseDown"));
+            fw::bindControlEvent(*this, name, QStringLiteral("MouseUp"));
         }
     }
 }
@@ -147,6 +140,5 @@ bool AboutBox::Event_MouseDown(int /*x*/, int /*y*/)
 
 void AboutBox::Event_Open()
 {
-    const fw::Application* application = fw::nonNil(fw::Application::current(), "application");
-    versionDisp()->setText(application->ShortVersion());
+    versionDisp()->setText(AppObject()->ShortVersion());
 }

@@ -7,6 +7,7 @@
 
 #include "framework/classes.h"
 #include "framework/edit_field.h"
+#include "framework/members.h"
 #include "framework/menus.h"
 #include "framework/record.h"
 
@@ -18,7 +19,7 @@ const QString kClassName = QStringLiteral("Help.Help");
 
 void registerHelpClass()
 {
-    fw::registerClass(kClassName, &Help::staticMetaObject);
+    fw::registerClass(kClassName, &Help::staticMetaObject, mainwindow::controlMembers(help::controlLayouts()));
 }
 
 class Help* Help()
@@ -35,7 +36,7 @@ void Help::Layout()
 
 void Help::CreateControls()
 {
-    _CreateControls0();
+    fw::callMember(this, u"_CreateControls0");
 }
 
 void Help::_CreateControls0()
@@ -51,7 +52,7 @@ fw::EditField* Help::EditField1() const
 void Help::AddMenuHandlers(fw::Window* window)
 {
     class Help* help = fw::windowCast<class Help>(window);
-    help->_AddMenuHandler(QStringLiteral("FileClose"), fw::Delegate(help, &Help::_FileClose_Action));
+    help->_AddMenuHandler(QStringLiteral("FileClose"), fw::menuHandlerDelegate(help, QStringLiteral("FileClose")));
 }
 
 // The window has no bar of its own: it enables the application's FileClose item, which

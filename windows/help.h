@@ -8,27 +8,36 @@ class EditField;
 
 // The Help window: the fixed help text in one read-only field that follows the
 // window's size. File > Close closes it.
+//
+// Its operations are Q_INVOKABLE in declared order and its event table maps the
+// window's events to them; its one control is the registered control list.
 class Help : public fw::Window {
     Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+    Q_CLASSINFO("Event:AddMenuHandlers", "AddMenuHandlers")
+    Q_CLASSINFO("Event:Close", "Event_Close")
+    Q_CLASSINFO("Event:EnableMenuItems", "Event_EnableMenuItems")
 
 public:
     // --- build ---
-    void Layout() override;
-    void CreateControls() override;
-    void _CreateControls0();
+    Q_INVOKABLE void Layout() override;
+    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void _CreateControls0();
 
     // --- the one control, found by name at each use ---
     fw::EditField* EditField1() const;
 
     // --- menus and window events ---
-    void AddMenuHandlers(fw::Window* window) override;
-    void Event_EnableMenuItems() override;
-    void Event_Close() override;
-    bool _FileClose_Action();
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
+    Q_INVOKABLE void Event_EnableMenuItems() override;
+    Q_INVOKABLE void Event_Close() override;
+    Q_INVOKABLE bool _FileClose_Action();
 };
 
 // The open Help window, or a new one built now.
 class Help* Help();
 
-// Registers the class description under "Help.Help", the name the accessor asks for.
+// Registers the class description under "Help.Help", the name the accessor asks for,
+// with the window's control as its control accessor.
 void registerHelpClass();

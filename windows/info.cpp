@@ -8,6 +8,7 @@
 #include "main_window/oruvel.h"
 
 #include "framework/classes.h"
+#include "framework/members.h"
 #include "framework/menus.h"
 #include "framework/record.h"
 #include "framework/system.h"
@@ -20,7 +21,7 @@ const QString kClassName = QStringLiteral("Info.Info");
 
 void registerInfoClass()
 {
-    fw::registerClass(kClassName, &Info::staticMetaObject);
+    fw::registerClass(kClassName, &Info::staticMetaObject, mainwindow::controlMembers(info::controlLayouts()));
 }
 
 class Info* Info()
@@ -38,7 +39,7 @@ void Info::Layout()
 
 void Info::CreateControls()
 {
-    _CreateControls0();
+    fw::callMember(this, u"_CreateControls0");
 }
 
 // Built afresh from the records at each opening: edits of the text do not survive.
@@ -50,7 +51,7 @@ void Info::_CreateControls0()
 void Info::AddMenuHandlers(fw::Window* window)
 {
     class Info* info = fw::windowCast<class Info>(window);
-    info->_AddMenuHandler(QStringLiteral("FileClose"), fw::Delegate(info, &Info::_FileClose_Action));
+    info->_AddMenuHandler(QStringLiteral("FileClose"), fw::menuHandlerDelegate(info, QStringLiteral("FileClose")));
 }
 
 // FileClose does not enable itself: this window serves it.

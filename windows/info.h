@@ -1,13 +1,11 @@
 #pragma once
 
+#include "framework/menus.h"
 #include "framework/window.h"
 
 namespace fw {
-class AppleMenuItem;
 class EditField;
 class Listbox;
-class MenuItem;
-class QuitMenuItem;
 class Rectangle;
 class Separator;
 class StaticText;
@@ -16,40 +14,49 @@ class StaticText;
 // The Info window: the yin and yang lines and their pairs of qualities. It opens beside
 // the main window when there is room, and keeps the Window menu's "Show Info" /
 // "Hide Info" caption in step with itself however it is closed.
+//
+// Its operations are Q_INVOKABLE in declared order and its event table maps the
+// window's events to them; its seven controls are the registered control list.
 class Info : public fw::Window {
     Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+    Q_CLASSINFO("Event:AddMenuHandlers", "AddMenuHandlers")
+    Q_CLASSINFO("Event:Open", "Event_Open")
+    Q_CLASSINFO("Event:Close", "Event_Close")
+    Q_CLASSINFO("Event:EnableMenuItems", "Event_EnableMenuItems")
 
 public:
     // --- build ---
-    void Layout() override;
-    void CreateControls() override;
-    void _CreateControls0();
+    Q_INVOKABLE void Layout() override;
+    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void _CreateControls0();
 
     // --- items of the window's menu bar, by name ---
-    fw::MenuItem* HelpMenu() const;
-    fw::AppleMenuItem* AppleAboutOruvel() const;
-    fw::MenuItem* HelpHelp() const;
-    fw::MenuItem* WindowMenu() const;
-    fw::MenuItem* WindowShowInfo() const;
-    fw::MenuItem* EditMenu() const;
-    fw::MenuItem* EditClear() const;
-    fw::MenuItem* EditPaste() const;
-    fw::MenuItem* EditCopy() const;
-    fw::MenuItem* EditCut() const;
-    fw::MenuItem* UntitledMenu0() const;
-    fw::MenuItem* EditUndo() const;
-    fw::MenuItem* FileMenu() const;
-    fw::QuitMenuItem* FileQuit() const;
-    fw::MenuItem* FileClose() const;
+    Q_INVOKABLE fw::MenuItem* HelpMenu() const;
+    Q_INVOKABLE fw::AppleMenuItem* AppleAboutOruvel() const;
+    Q_INVOKABLE fw::MenuItem* HelpHelp() const;
+    Q_INVOKABLE fw::MenuItem* WindowMenu() const;
+    Q_INVOKABLE fw::MenuItem* WindowShowInfo() const;
+    Q_INVOKABLE fw::MenuItem* EditMenu() const;
+    Q_INVOKABLE fw::MenuItem* EditClear() const;
+    Q_INVOKABLE fw::MenuItem* EditPaste() const;
+    Q_INVOKABLE fw::MenuItem* EditCopy() const;
+    Q_INVOKABLE fw::MenuItem* EditCut() const;
+    Q_INVOKABLE fw::MenuItem* UntitledMenu0() const;
+    Q_INVOKABLE fw::MenuItem* EditUndo() const;
+    Q_INVOKABLE fw::MenuItem* FileMenu() const;
+    Q_INVOKABLE fw::QuitMenuItem* FileQuit() const;
+    Q_INVOKABLE fw::MenuItem* FileClose() const;
     // Names no item of the bar: nil.
-    fw::MenuItem* UntitledMenu1() const;
+    Q_INVOKABLE fw::MenuItem* UntitledMenu1() const;
 
     // --- menus and window events ---
-    void AddMenuHandlers(fw::Window* window) override;
-    void Event_EnableMenuItems() override;
-    void Event_Close() override;
-    void Event_Open() override;
-    bool _FileClose_Action();
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
+    Q_INVOKABLE void Event_EnableMenuItems() override;
+    Q_INVOKABLE void Event_Close() override;
+    Q_INVOKABLE void Event_Open() override;
+    Q_INVOKABLE bool _FileClose_Action();
 
     // --- controls, found by name at each use ---
     fw::StaticText* StaticText3() const;
@@ -68,5 +75,6 @@ private:
 // The open Info window, or a new one built and opened now.
 class Info* Info();
 
-// Registers the class description under "Info.Info", the name the accessor asks for.
+// Registers the class description under "Info.Info", the name the accessor asks for,
+// with the window's controls as its control accessors.
 void registerInfoClass();

@@ -1,5 +1,7 @@
 #include "menu_items.h"
 
+#include "app/shell/app_object.h"
+
 #include "framework/application.h"
 #include "framework/exceptions.h"
 #include "framework/menus.h"
@@ -8,8 +10,7 @@ namespace {
 
 fw::MenuItem* applicationItem(const char* name)
 {
-    auto* application = fw::nonNil(fw::Application::current(), "application");
-    fw::MenuBar* bar = fw::nonNil(application->MenuBar(), "application menu bar");
+    fw::MenuBar* bar = fw::nonNil(AppObject()->MenuBar(), "application menu bar");
     return fw::menuItemCast<fw::MenuItem>(bar->_Lookup(QString::fromLatin1(name)));
 }
 

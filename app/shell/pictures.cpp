@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "app/shell/app_object.h"
+
 #include "framework/application.h"
 #include "framework/exceptions.h"
 #include "framework/picture.h"
@@ -8,8 +10,7 @@
 std::shared_ptr<fw::Picture> CachedPicture::get()
 {
     return get([](int id) {
-        auto* application = fw::nonNil(fw::Application::current(), "application");
-        return fw::nonNil(application->ResourceFork(), "resource fork")->GetPicture(id);
+        return fw::nonNil(AppObject()->ResourceFork(), "resource fork")->GetPicture(id);
     });
 }
 

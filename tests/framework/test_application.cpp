@@ -47,6 +47,16 @@ private:
     QString saved_ = QCoreApplication::applicationVersion();
 };
 
+// Names the Qt application for a test and restores the name when it ends.
+class NameGuard {
+public:
+    explicit NameGuard(const QString& name) { QCoreApplication::setApplicationName(name); }
+    ~NameGuard() { QCoreApplication::setApplicationName(saved_); }
+
+private:
+    QString saved_ = QCoreApplication::applicationName();
+};
+
 } // namespace
 
 TEST_F(ApplicationTest, TheFrameworkHoldsTheOneRegisteredApplication)
@@ -126,6 +136,7 @@ TEST_F(ApplicationTest, AQuitWhileAModalDialogIsOpenEndsTheDialogAndTheLoop)
 
 TEST_F(ApplicationTest, AnExceptionInAHandlerQtCallsGoesToUnhandledExceptionAndQuits)
 {
+    const NameGuard name("Oruvel"); // the dialog names the program by the application's name
     LoggingApplication* app = newApplication();
     std::unique_ptr<fw::MenuBar> bar(newTestMenuBar());
     app->setMenuBar(bar.get());

@@ -153,6 +153,26 @@ TEST(Canvas, VectorBackdropDrawsItsObjectsAroundTheCentre)
     EXPECT_EQ(shown.pixelColor(31, 45).alpha(), 0);
 }
 
+TEST(Canvas, AVectorBackdropLeavesTheDrawingToAPaintHandler)
+{
+    fw::Canvas canvas;
+    canvas.setWidth(61);
+    canvas.setHeight(61);
+    auto arc = std::make_shared<fw::ArcShape>();
+    arc->setStartAngle(-std::numbers::pi / 2);
+    arc->setArcAngle(std::numbers::pi / 4);
+    arc->setFill(50.0);
+    arc->setBorderWidth(0);
+    auto group = std::make_shared<fw::Group2D>();
+    group->Append(arc);
+    auto backdrop = fw::NewPicture(61, 61, 0);
+    backdrop->setObjects(group);
+    canvas.setBackdrop(backdrop);
+    canvas.Paint.install([&](fw::Graphics& g) { g.DrawObject(group, 31, 31); });
+    // Black at 50 percent: alpha 128 once, 191 if the backdrop drew it as well.
+    EXPECT_NEAR(canvas.grab().pixelColor(35, 15).alpha(), 128, 2);
+}
+
 TEST(Canvas, PaintDrawsAtTheCentreOverTheBackdrop)
 {
     fw::Canvas canvas;

@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "app/shell/menu_bar1.h"
+#include "support/stand_in_app.h"
 #include "trigrams/trigrams.h"
 
 #include "framework/application.h"
@@ -44,7 +45,7 @@ void destroyAllWindows()
 
 void MainWindowTest::SetUp()
 {
-    application = new fw::Application;
+    application = testsupport::newStandInApp();
     application->setMenuBar(MenuBar1());
     application->registerAsApplication();
     window = Oruvel();

@@ -129,3 +129,19 @@ TEST_F(CompassTest, NorthIsUpOnTheWesternCompassAndDownOnTheLuoShu)
     EXPECT_TRUE(shaded(control<fw::Canvas>("Canvas2")->grab(), 48, 30));
     EXPECT_TRUE(shaded(control<fw::Canvas>("canvas1")->grab(), 12, 30));
 }
+
+TEST_F(CompassTest, EachSectorIsDrawnOnceAtItsTwentyPercentFill)
+{
+    showTrigram(1); // Kan, north: up on the Western compass, down on the Luo Shu
+    const struct {
+        const char* canvas;
+        QPoint inside;
+    } kCompasses[] = {{"Canvas2", {30, 12}}, {"canvas1", {30, 48}}};
+    for (const auto& compass : kCompasses) {
+        QImage onWhite(61, 61, QImage::Format_ARGB32);
+        onWhite.fill(Qt::white);
+        QPainter(&onWhite).drawImage(0, 0, control<fw::Canvas>(compass.canvas)->grab());
+        // Black at 20 percent over white is 204; drawn twice it would be 163.
+        EXPECT_NEAR(onWhite.pixelColor(compass.inside).red(), 204, 3) << compass.canvas;
+    }
+}

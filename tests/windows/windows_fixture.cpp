@@ -1,6 +1,7 @@
 #include "windows_fixture.h"
 
 #include "app/shell/menu_bar1.h"
+#include "support/stand_in_app.h"
 #include "main_window/oruvel.h"
 #include "trigrams/trigrams.h"
 #include "windows/about_box.h"
@@ -39,7 +40,7 @@ void WindowsTest::SetUp()
     registerOnce();
     fw::Application* application = fw::Application::current();
     if (!application) {
-        application = new fw::Application;
+        application = testsupport::newStandInApp();
         application->registerAsApplication(); // the framework holds it from now on
     }
     application->setMenuBar(MenuBar1());

@@ -1,0 +1,282 @@
+#include "members.h"
+
+#include "classes.h"
+#include "control.h"
+#include "window.h"
+
+#include <QMetaObject>
+#include <QMetaProperty>
+#include <QObject>
+
+namespace fw {
+
+namespace {
+
+constexpr QByteArrayView kEventPrefix = "Event:";
+
+std::string text(QStringView view)
+{
+    return view.toString().toStdString();
+}
+
+const QMetaMethod* findOperation(const QMetaObject* meta, QStringView name, QMetaMethod& found)
+{
+    // The class's own operations first, then its bases', so a class's own member wins.
+    for (const QMetaObject* m = meta; m; m = m->superClass()) {
+        for (int i = m->methodOffset(); i < m->methodCount(); ++i) {
+            const QMetaMethod method = m->method(i);
+            if (name == QLatin1StringView(method.name())) {
+                found = method;
+                return &found;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const ControlMember* findControlMember(const QMetaObject* meta, QStringView name)
+{
+    for (const QMetaObject* m = meta; m; m = m->superClass()) {
+        const ClassInfo* info = findClass(m);
+        if (!info)
+            continue;
+        for (const ControlMember& control : info->controls) {
+            if (control.name == name)
+                return &control;
+        }
+    }
+    return nullptr;
+}
+
+QMetaProperty findProperty(const QObject* object, QStringView name)
+{
+    nonNil(object, "object");
+    const QMetaObject* meta = object->metaObject();
+    const int index = meta->indexOfProperty(name.toLatin1().constData());
+    if (index < 0)
+        throw RuntimeException(std::string(meta->className()) + " has no property named " + text(name));
+    return meta->property(index);
+}
+
+QVariant controlOf(QObject* object, const Member& member)
+{
+    Window* window = qobject_cast<Window*>(object);
+    if (!window)
+        throw IllegalCastException("control accessor " + member.controlName.toStdString()
+                                   + " needs a window");
+    RectControl* control = window->findControl(member.controlName);
+    nonNil(control, qPrintable(member.controlName));
+    if (!isOfClass(control, member.controlClass))
+        throw IllegalCastException("control " + member.controlName.toStdString() + " is not a "
+                                   + member.controlClass.toStdString());
+    return QVariant::fromValue(static_cast<QObject*>(control));
+}
+
+} // namespace
+
+bool ParameterType::operator==(const ParameterType& other) const
+{
+    if (byReference != other.byReference)
+        return false;
+    return byReference ? name == other.name : type == other.type;
+}
+
+bool Signature::operator==(const Signature& other) const
+{
+    return result == other.result && parameters == other.parameters;
+}
+
+QString Signature::text() const
+{
+    QStringList names;
+    for (const ParameterType& type : parameters)
+        names << QString::fromLatin1(type.name) + (type.byReference ? QStringLiteral("&") : QString());
+    return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(result.name()), names.join(QStringLiteral(", ")));
+}
+
+const QByteArray* EventTable::memberFor(const char* event) const
+{
+    for (const EventEntry& entry : entries) {
+        if (entry.event == event)
+            return &entry.member;
+    }
+    return nullptr;
+}
+
+EventTable eventTableOf(const QMetaObject* meta)
+{
+    EventTable table;
+    for (const QMetaObject* m = meta; m && !table.declared; m = m->superClass()) {
+        for (int i = m->classInfoOffset(); i < m->classInfoCount(); ++i) {
+            const QByteArrayView key(m->classInfo(i).name());
+            if (!key.startsWith(kEventPrefix))
+                continue;
+            table.declared = true;
+            table.entries.push_back({key.sliced(kEventPrefix.size()).toByteArray(), m->classInfo(i).value()});
+        }
+    }
+    return table;
+}
+
+std::vector<QMetaMethod> ownOperations(const QMetaObject* meta)
+{
+    std::vector<QMetaMethod> operations;
+    for (int i = nonNil(meta, "class")->methodOffset(); i < meta->methodCount(); ++i) {
+        if (meta->method(i).methodType() == QMetaMethod::Method)
+            operations.push_back(meta->method(i));
+    }
+    return operations;
+}
+
+Signature signatureOf(const QMetaMethod& method)
+{
+    Signature signature{method.returnMetaType(), {}};
+    for (int i = 0; i < method.parameterCount(); ++i) {
+        const QByteArray name = method.parameterTypeName(i);
+        if (name.endsWith('&') && !name.startsWith("const "))
+            signature.parameters.push_back({QMetaType(), name.chopped(1), true});
+        else
+            signature.parameters.push_back({method.parameterMetaType(i), method.parameterMetaType(i).name(), false});
+    }
+    return signature;
+}
+
+Member findMember(const QObject* object, QStringView name)
+{
+    const QMetaObject* meta = nonNil(object, "object")->metaObject();
+    Member member;
+    if (findOperation(meta, name, member.method))
+        return member;
+    if (const ControlMember* control = findControlMember(meta, name)) {
+        member.kind = Member::Kind::Control;
+        member.controlName = control->name;
+        member.controlClass = control->className;
+        return member;
+    }
+    throw RuntimeException(registeredNameOf(meta).toStdString() + " has no member named " + text(name));
+}
+
+QVariant callMember(QObject* object, QStringView name, const QVariantList& arguments)
+{
+    const Member member = findMember(object, name);
+    if (member.kind == Member::Kind::Control) {
+        if (!arguments.isEmpty())
+            throw TypeMismatchException("control accessor " + text(name) + " takes no arguments");
+        return controlOf(object, member);
+    }
+    const QMetaMethod& method = member.method;
+    if (arguments.size() != method.parameterCount())
+        throw TypeMismatchException(text(name) + " takes " + std::to_string(method.parameterCount())
+                                    + " arguments, not " + std::to_string(arguments.size()));
+    const Signature signature = signatureOf(method);
+    QVariantList values = arguments;
+    std::vector<void*> argv(values.size() + 1, nullptr);
+    for (int i = 0; i < method.parameterCount(); ++i) {
+        const ParameterType& wanted = signature.parameters[i];
+        QVariant& value = values[i];
+        if (wanted.byReference) {
+            // The value itself cannot travel in a QVariant: its address does.
+            if (QByteArrayView(value.metaType().name()) != wanted.name + '*')
+                throw TypeMismatchException(text(name) + " takes a " + wanted.name.toStdString()
+                                            + " by reference: pass a pointer to it");
+            argv[i + 1] = *static_cast<void* const*>(value.constData());
+            if (!argv[i + 1])
+                throw NilObjectException(text(name) + " was given a nil " + wanted.name.toStdString());
+            continue;
+        }
+        if (value.metaType() != wanted.type && !value.convert(wanted.type))
+            throw TypeMismatchException(text(name) + ": argument " + std::to_string(i + 1) + " is not a "
+                                        + wanted.name.toStdString());
+        argv[i + 1] = value.data();
+    }
+    QVariant result;
+    if (method.returnMetaType() != QMetaType::fromType<void>()) {
+        result = QVariant(method.returnMetaType());
+        argv[0] = result.data();
+    }
+    QMetaObject::metacall(object, QMetaObject::InvokeMetaMethod, method.methodIndex(), argv.data());
+    return result;
+}
+
+QVariant propertyValue(const QObject* object, QStringView name)
+{
+    return findProperty(object, name).read(object);
+}
+
+void setPropertyValue(QObject* object, QStringView name, const QVariant& value)
+{
+    const QMetaProperty property = findProperty(object, name);
+    QVariant converted = value;
+    if (converted.metaType() != property.metaType() && !converted.convert(property.metaType()))
+        throw TypeMismatchException("property " + text(name) + " is a " + property.metaType().name() + ", not a "
+                                    + value.metaType().name());
+    if (!property.write(object, std::move(converted)))
+        throw RuntimeException("property " + text(name) + " cannot be written");
+}
+
+bool isOfClass(const QObject* object, const QString& className)
+{
+    if (!object)
+        return false;
+    for (const QMetaObject* m = object->metaObject(); m; m = m->superClass()) {
+        if (registeredNameOf(m) == className)
+            return true;
+    }
+    return false;
+}
+
+MethodDelegate::MethodDelegate(QObject* target, QMetaMethod method) : target_(target), method_(std::move(method)) {}
+
+QString MethodDelegate::name() const
+{
+    return QString::fromLatin1(method_.name());
+}
+
+Invoker MethodDelegate::invoker() const
+{
+    return [target = target_, index = method_.methodIndex()](void** argv) {
+        QMetaObject::metacall(target, QMetaObject::InvokeMetaMethod, index, argv);
+    };
+}
+
+void MethodDelegate::check(const Signature& wanted, const QString& usedFor) const
+{
+    const Signature found = signatureOf(method_);
+    if (found == wanted)
+        return;
+    throw TypeMismatchException("handler " + name().toStdString() + " is " + found.text().toStdString() + ", but "
+                                + (usedFor.isEmpty() ? std::string("its caller") : usedFor.toStdString())
+                                + " wants " + wanted.text().toStdString());
+}
+
+MethodDelegate Delegate(QObject* target, QStringView methodName)
+{
+    const Member member = findMember(nonNil(target, "delegate target"), methodName);
+    if (member.kind != Member::Kind::Operation)
+        throw RuntimeException(text(methodName) + " is a control accessor, not a method");
+    return MethodDelegate(target, member.method);
+}
+
+void _InstallInstanceEventHandler(EventSource* source, QStringView eventName, const MethodDelegate& delegate)
+{
+    nonNil(source, "event source");
+    EventBase* event = source->findEvent(eventName);
+    if (!event)
+        throw RuntimeException("no event named " + text(eventName) + " for handler " + delegate.name().toStdString());
+    delegate.check(event->signature(), QStringLiteral("event ") + eventName.toString());
+    event->installInvoker(delegate.invoker());
+}
+
+void bindControlEvent(Window& window, const QString& controlName, const QString& eventName)
+{
+    RectControl* control = window.control<RectControl>(controlName);
+    _InstallInstanceEventHandler(control, eventName, Delegate(&window, controlName + u'_' + eventName));
+}
+
+std::function<bool()> menuHandlerDelegate(QObject* target, const QString& itemName)
+{
+    return Delegate(target, u'_' + itemName + QStringLiteral("_Action"))
+        .as<bool()>(QStringLiteral("menu item ") + itemName);
+}
+
+} // namespace fw

@@ -1,0 +1,163 @@
+// Members by name: a window's event table raises its events, control events are bound
+// to handlers found by name with their signatures checked, members are called by name,
+// stored fields are read and written by name, and a class is checked by its name.
+#include "test_window_support.h"
+
+#include "framework/members.h"
+#include "framework/push_button.h"
+#include "framework/static_text.h"
+
+#include <QMainWindow>
+#include <QTest>
+
+#include <exception>
+#include <memory>
+
+using namespace testwindows;
+
+namespace {
+
+// A window that handles three of its events through its event table.
+class Described : public fw::Window {
+    Q_OBJECT
+    Q_CLASSINFO("Event:CreateControls", "makeControls")
+    Q_CLASSINFO("Event:Open", "opened")
+    Q_CLASSINFO("Event:MouseDown", "pressed")
+    Q_PROPERTY(int count MEMBER count)
+
+public:
+    QStringList log;
+    int count = 0;
+
+    Q_INVOKABLE void makeControls()
+    {
+        _AddControl(QStringLiteral("Go"), new fw::PushButton);
+        _AddControl(QStringLiteral("label"), new fw::StaticText);
+        log << QStringLiteral("CreateControls");
+    }
+    Q_INVOKABLE void opened() { log << QStringLiteral("Open"); }
+    Q_INVOKABLE bool pressed(int x, int y)
+    {
+        log << QStringLiteral("MouseDown %1 %2").arg(x).arg(y);
+        return true;
+    }
+    // Not in the table: the framework never raises it for this class.
+    void Event_Close() override { log << QStringLiteral("Close"); }
+
+    Q_INVOKABLE void Go_Action() { log << QStringLiteral("Go"); }
+    Q_INVOKABLE bool label_MouseDown(int, int) { return true; }
+    Q_INVOKABLE void label_MouseUp(QString) {}
+    Q_INVOKABLE int label_MouseEnter() { return 0; }
+    Q_INVOKABLE bool _Go_Action() { return false; }
+};
+
+// A window whose table names a member it lacks.
+class Misdescribed : public fw::Window {
+    Q_OBJECT
+    Q_CLASSINFO("Event:MouseDown", "pressd")
+};
+
+using MembersTest = FrameworkTest;
+
+bool messageHas(const std::exception& error, const char* part)
+{
+    return std::string(error.what()).find(part) != std::string::npos;
+}
+
+} // namespace
+
+TEST_F(MembersTest, TheEventTableRaisesTheEventsItListsAndNoOthers)
+{
+    auto* window = fw::Window::create<Described>();
+    EXPECT_EQ(window->log, QStringList({"CreateControls", "Open"}));
+    fw::Window& base = *window;
+    EXPECT_TRUE(fw::raiseOwnEvent(base, "MouseDown", &fw::Window::Event_MouseDown, 3, 4));
+    fw::raiseOwnEvent(base, "MouseUp", &fw::Window::Event_MouseUp, 3, 4); // not in the table: nothing
+    window->Close();
+    EXPECT_EQ(window->log, QStringList({"CreateControls", "Open", "MouseDown 3 4"}));
+    EXPECT_TRUE(window->isClosed());
+}
+
+TEST_F(MembersTest, BindingsFindTheirHandlerByNameAndCheckItsSignature)
+{
+    auto* window = fw::Window::create<Described>();
+    struct Row {
+        const char* control;
+        const char* event;
+        const char* handler;
+        const char* error; // the kind of error, or nullptr when the binding is made
+        const char* named; // what the error's text names
+    };
+    const Row rows[] = {
+        {"Go", "Action", "Go_Action", nullptr, nullptr},
+        {"label", "MouseDown", "label_MouseDown", nullptr, nullptr},
+        {"Go", "Action", "Go_Acton", "RuntimeException", "Go_Acton"},
+        {"label", "MouseUp", "label_MouseUp", "TypeMismatchException", "label_MouseUp"},
+        {"label", "MouseEnter", "label_MouseEnter", "TypeMismatchException", "event MouseEnter"},
+        {"label", "MouseDown", "Go_Action", "TypeMismatchException", "bool (int, int)"},
+        {"Go", "Pressed", "Go_Action", "RuntimeException", "no event named Pressed"},
+        {"Go", "Action", "label", "RuntimeException", "label"},
+    };
+    for (const Row& row : rows) {
+        fw::RectControl* control = window->control<fw::RectControl>(QString::fromLatin1(row.control));
+        try {
+            fw::_InstallInstanceEventHandler(control, QString::fromLatin1(row.event),
+                                             fw::Delegate(window, QString::fromLatin1(row.handler)));
+            EXPECT_EQ(row.error, nullptr) << row.handler << " was bound";
+        } catch (const fw::RuntimeException& error) {
+            ASSERT_NE(row.error, nullptr) << row.handler << ": " << error.what();
+            EXPECT_STREQ(error.kind(), row.error) << row.handler;
+            EXPECT_TRUE(messageHas(error, row.named)) << error.what();
+        }
+    }
+    window->control<fw::PushButton>("Go")->Action();
+    EXPECT_TRUE(window->log.contains("Go"));
+    EXPECT_FALSE(window->control<fw::RectControl>("label")->MouseUp.isHandled()) << "a failed binding installs nothing";
+
+    try {
+        fw::bindControlEvent(*window, QStringLiteral("Go"), QStringLiteral("Pressed"));
+        ADD_FAILURE() << "bound a handler that does not exist";
+    } catch (const fw::RuntimeException& error) {
+        EXPECT_TRUE(messageHas(error, "Go_Pressed")) << error.what();
+    }
+    EXPECT_FALSE(fw::menuHandlerDelegate(window, QStringLiteral("Go"))());
+    EXPECT_THROW(fw::menuHandlerDelegate(window, QStringLiteral("Stop")), fw::RuntimeException);
+}
+
+TEST_F(MembersTest, AMissingMemberInTheEventTableStopsAtTheFrameworkNamingIt)
+{
+    std::exception_ptr seen;
+    fw::setUnhandledExceptionRoad([&](std::exception_ptr error) { seen = error; });
+    auto* window = fw::Window::create<Misdescribed>();
+    window->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->widget()));
+    QTest::mousePress(window->content(), Qt::LeftButton, {}, QPoint(5, 5));
+    fw::layUnhandledExceptionRoad();
+    ASSERT_TRUE(seen);
+    try {
+        std::rethrow_exception(seen);
+    } catch (const fw::RuntimeException& error) {
+        EXPECT_TRUE(messageHas(error, "pressd")) << error.what();
+    }
+}
+
+TEST_F(MembersTest, CallsAndStoredFieldsByNameRefuseWhatDoesNotFit)
+{
+    auto* window = fw::Window::create<Described>();
+    EXPECT_EQ(fw::callMember(window, u"pressed", {QStringLiteral("7"), 8}), QVariant(true));
+    EXPECT_EQ(window->log.last(), "MouseDown 7 8");
+    EXPECT_THROW(fw::callMember(window, u"pressed", {1}), fw::TypeMismatchException);
+    EXPECT_THROW(fw::callMember(window, u"pressed", {QStringLiteral("seven"), 8}), fw::TypeMismatchException);
+    EXPECT_THROW(fw::callMember(window, u"presed"), fw::RuntimeException);
+
+    fw::setPropertyValue(window, u"count", 12);
+    EXPECT_EQ(fw::propertyValue(window, u"count"), QVariant(12));
+    EXPECT_EQ(fw::propertyValue(window, u"Width"), QVariant(window->Width())) << "a base's property";
+    EXPECT_THROW(fw::setPropertyValue(window, u"count", QVariant::fromValue(QPoint())), fw::TypeMismatchException);
+    EXPECT_THROW(fw::setPropertyValue(window, u"counter", 1), fw::RuntimeException);
+    EXPECT_FALSE(window->property("counter").isValid()) << "no property is made up";
+    EXPECT_EQ(fw::classCast(window, QStringLiteral("Window")), window) << "a base's registered name";
+    EXPECT_THROW(fw::classCast(window, QStringLiteral("Help.Help")), fw::IllegalCastException);
+}
+
+#include "test_members.moc"
