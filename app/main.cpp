@@ -1,5 +1,4 @@
 // Oruvel: Feng Shui trigrams and the personal gua number.
-#include "app/desktop_identity.h"
 #include "app/startup.h"
 
 #include "framework/runtime.h"
@@ -7,7 +6,6 @@
 int main(int argc, char** argv)
 {
     fw::Runtime runtime(argc, argv);
-    presentToDesktop();
     runProgram();
     // The quit code of the application object becomes the process's exit status.
     return runtime.exitStep();

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "app/app.h"
+#include "app/desktop_identity.h"
 #include "app/menu_commands.h"
 #include "app/shell/file_types.h"
 #include "app/shell/menu_bar1.h"
@@ -17,7 +18,6 @@
 #include "framework/runtime.h"
 #include "framework/exceptions.h"
 
-#include <QCoreApplication>
 
 #ifndef ORUVEL_SHORT_VERSION
 #error "ORUVEL_SHORT_VERSION must be defined by the build"
@@ -46,8 +46,9 @@ void _NewAppInstance()
     auto* app = fw::nonNil(new class App, "App");
     app->setMenuBar(MenuBar1());
     app->setShortVersion(QStringLiteral(ORUVEL_SHORT_VERSION));
-    // The framework names the program by this (the unhandled-exception dialog).
-    QCoreApplication::setApplicationName(QStringLiteral("Oruvel"));
+    // The desktop and the framework (its unhandled-exception dialog) name the program
+    // by what this sets.
+    presentToDesktop();
     app->registerAsApplication();
 }
 
