@@ -1,7 +1,9 @@
 #pragma once
 
+#include "control_names.h"
 #include "events.h"
 #include "exceptions.h"
+#include "record.h"
 
 #include <QColor>
 #include <QObject>
@@ -25,7 +27,7 @@ class RectControl;
 // A window of the program: a Qt top-level widget with a content area of exactly the
 // recorded size and, when it has a menu bar, the bar above it. Program windows derive
 // from it and override the build and window events that they handle.
-class Window : public QObject, public EventSource {
+class Window : public QObject, public EventSource, public RecordReceiver {
     Q_OBJECT
     Q_PROPERTY(int Placement READ Placement WRITE setPlacement)
     Q_PROPERTY(int Width READ Width WRITE setWidth)
@@ -182,6 +184,10 @@ public:
     // The handler bound to the item name, or an empty function.
     std::function<bool()> menuHandler(const QString& itemName) const;
 
+    // A record's size keys size the Qt window once, when the record ends.
+    void recordStarted() override;
+    void recordEnded() override;
+
     // The Qt top-level widget and its content area.
     QMainWindow* widget() const;
     QWidget* content() const;
@@ -189,6 +195,8 @@ public:
 private:
     friend class WindowWidget;
     friend class ContentWidget;
+    friend class Control;
+    friend class RectControl;
     void build();
     void showNow();
     void placeOnFirstShow();
@@ -198,10 +206,14 @@ private:
     // From the Qt widgets: the window became the active one; the content area's size changed.
     void activated();
     void contentResized(const QSize& size);
+    // From the controls: one of them took another name; one of them is going away.
+    void controlRenamed(const QString& oldName, const QString& newName);
+    void controlGone(RectControl* control);
 
     struct Private;
     std::unique_ptr<Private> d;
     std::vector<RectControl*> controls_;
+    ControlNames names_;
 };
 
 // The open window (shown or hidden) registered under that class name, or nullptr.
