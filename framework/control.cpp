@@ -168,7 +168,8 @@ RectControl* RectControl::parentControl() const
     if (initialParent_.isEmpty() || !owner)
         return nullptr;
     const std::uint64_t version = owner->names_.version();
-    if (parentResolvedAt_ == version)
+    const std::uint64_t additions = owner->names_.additions();
+    if (parentResolvedAt_ == version && (parent_ || parentResolvedAfter_ == additions))
         return parent_;
     RectControl* found = owner->findControl(initialParent_);
     if (found == this) {
@@ -183,6 +184,7 @@ RectControl* RectControl::parentControl() const
     }
     parent_ = found;
     parentResolvedAt_ = version;
+    parentResolvedAfter_ = additions;
     return found;
 }
 
@@ -297,7 +299,9 @@ void RectControl::watch(QWidget* widget)
 // and the window's focus order up to date.
 void RectControl::widgetParentChanged()
 {
-    refreshShownAll();
+    // The window that adds the control brings its shown state up to date itself.
+    if (!attaching_)
+        refreshShownAll();
     applyTabOrder();
 }
 

@@ -179,8 +179,12 @@ private:
     bool enabled_ = true;
     QString initialParent_;
     mutable QPointer<RectControl> parent_;
-    // The window's names version that parent_ was resolved for; 0 is none.
+    // The window's names version and additions that parent_ was resolved at; version
+    // 0 is none.
     mutable std::uint64_t parentResolvedAt_ = 0;
+    mutable std::uint64_t parentResolvedAfter_ = 0;
+    // Set while the window puts the widget on its content area.
+    bool attaching_ = false;
     bool mouseCaptured_ = false;
     // A press that a child ignored reaches its watched parent too: raise it once.
     quint64 lastPressStamp_ = 0;

@@ -17,7 +17,8 @@ ControlNames::Key keyOf(const QString& name)
 // The framework's comparison of names: equal without regard to case.
 bool ControlNames::Key::operator==(const Key& other) const
 {
-    return StrEquals(name, other.name);
+    // Names are mostly asked for as they were given: the exact match is the quick one.
+    return name == other.name || StrEquals(name, other.name);
 }
 
 // Names that compare equal fold every character (code point) to the same one, so
@@ -46,9 +47,11 @@ RectControl* ControlNames::find(const QString& name) const
 void ControlNames::added(RectControl* control)
 {
     const Key key = keyOf(control->Name());
+    // The first control to bear a name keeps it: a new one takes only a free name,
+    // so only what was looked for in vain can resolve differently now.
     if (!byName_.contains(key))
         byName_.insert(key, control);
-    ++version_;
+    ++additions_;
 }
 
 void ControlNames::renamed(const QString& oldName, const QString& newName, const std::vector<RectControl*>& controls)

@@ -22,9 +22,11 @@ public:
     void renamed(const QString& oldName, const QString& newName, const std::vector<RectControl*>& controls);
     // A control left the window; controls no longer hold it.
     void removed(const QString& name, const std::vector<RectControl*>& controls);
-    // Changes whenever a name comes, goes or moves to another control: what was
-    // resolved by name before may resolve differently now.
+    // Changes whenever a name goes or moves to another control: what was resolved by
+    // name before may resolve differently now.
     std::uint64_t version() const { return version_; }
+    // Changes whenever a control is added: a name looked for in vain may be found now.
+    std::uint64_t additions() const { return additions_; }
 
     // A name as a key that compares without regard to case (see qHash below).
     struct Key {
@@ -36,7 +38,8 @@ private:
     void refresh(const QString& name, const std::vector<RectControl*>& controls);
 
     QHash<Key, RectControl*> byName_;
-    std::uint64_t version_ = 0;
+    std::uint64_t version_ = 1;
+    std::uint64_t additions_ = 0;
 };
 
 // The hash of a name's case-folded characters, taken without building the folded copy.

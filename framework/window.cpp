@@ -347,7 +347,9 @@ void Window::_AddControl(const QString& name, RectControl* control)
     controls_.push_back(control);
     names_.added(control);
     if (QWidget* w = control->widget()) {
+        control->attaching_ = true;
         w->setParent(d->content);
+        control->attaching_ = false;
         w->raise(); // later controls stand above earlier ones
     }
     control->applyGeometry();
