@@ -26,6 +26,7 @@
 #include <ctime>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace bench {
@@ -75,13 +76,17 @@ public:
 
     void printPairs() const
     {
-        std::printf("\n%-32s %12s %12s %8s\n", "pair (time, median)", "oruvel", "floor", "ratio");
-        for (const char* pair : {"FirstFrame", "Switch"}) {
+        std::printf("\n%-40s %14s %14s %8s\n", "pair (same process, time, median)", "oruvel", "floor", "ratio");
+        const std::pair<const char*, const char*> pairs[] = {
+            {"FirstFrame", "build and show to first frame (ms)"},
+            {"Switch", "one trigram switch with repaint (ms)"},
+        };
+        for (const auto& [pair, title] : pairs) {
             const auto oruvel = times_.find(std::string(pair) + "/oruvel");
             const auto floor = times_.find(std::string(pair) + "/floor");
             if (oruvel == times_.end() || floor == times_.end() || floor->second <= 0)
                 continue;
-            std::printf("%-32s %9.3f ms %9.3f ms %7.2fx\n", pair, oruvel->second, floor->second,
+            std::printf("%-40s %14.3f %14.3f %7.2fx\n", title, oruvel->second, floor->second,
                         oruvel->second / floor->second);
         }
     }

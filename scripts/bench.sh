@@ -40,7 +40,7 @@ for ((i = 0; i < runs; i++)); do
     awk '/^peak_kib/ { print $2 }' <<<"$out" >>"$launch/$side.kib"
   done
 done
-printf '%-40s %14s %14s %8s\n' "pair (separate processes, median)" oruvel floor ratio
+printf '%-40s %14s %14s %8s\n' "pair (new process each, median)" oruvel floor ratio
 row "launch to first frame (us)" "$(median <"$launch/oruvel.us")" "$(median <"$launch/floor.us")"
 row "peak memory at first frame (KiB)" "$(median <"$launch/oruvel.kib")" "$(median <"$launch/floor.kib")"
 
