@@ -142,6 +142,9 @@ constexpr std::array kTrigramTexts{&trigram::Name,     &trigram::Trigram,  &trig
                                    &trigram::Group,    &trigram::Direction, &trigram::TimeOfDay};
 static_assert(kFieldNames.size() == kTrigramTexts.size());
 
+// The labels that wrap their text, as the main window's multi-line labels do.
+constexpr std::array kWrappedLabels{"StaticText37", "Note", "trigramColor", "PartsOfBody"};
+
 // The colour of each trigram's element, for trigrams 1 to 9.
 const QColor kElementColours[] = {QColor(0x00009B), QColor(0xD68413), QColor(0x00C000),
                                   QColor(0x00C000), QColor(0xD68413), QColor(0x999999),
@@ -335,6 +338,8 @@ void FloorWindow::buildControls()
         case Kind::Label: {
             auto* label = new QLabel(text, content);
             label->setAlignment(item.align | Qt::AlignTop);
+            for (const char* wrapped : kWrappedLabels)
+                label->setWordWrap(label->wordWrap() || std::strcmp(item.name, wrapped) == 0);
             for (std::size_t i = 0; i < kFieldNames.size(); ++i) {
                 if (std::strcmp(item.name, kFieldNames[i]) == 0)
                     fields[i] = label;
