@@ -1,6 +1,5 @@
 #include "label_widget.h"
 
-#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
@@ -28,29 +27,6 @@ struct LaidOutLine {
     }
 };
 
-// The height of the line box. A line whose characters the label's own font all has
-// is as tall as that font's line, rounded up as the layout rounds it; only a line
-// that falls back to other fonts needs laying out to know it.
-qreal lineHeightOf(const QString& text, const QFont& font)
-{
-    const QRawFont own = QRawFont::fromFont(font);
-    bool ownGlyphsOnly = own.isValid();
-    for (qsizetype i = 0; ownGlyphsOnly && i < text.size(); ++i) {
-        char32_t c = text.at(i).unicode();
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
-            ++i;
-        }
-        ownGlyphsOnly = own.supportsCharacter(c);
-    }
-    if (ownGlyphsOnly) {
-        const QFontMetricsF metrics(font);
-        return std::ceil(metrics.ascent() + metrics.descent());
-    }
-    const LaidOutLine laidOut(text, font);
-    return laidOut.line.isValid() ? laidOut.line.height() : 0;
-}
-
 } // namespace
 
 const LabelWidget::LineBoxes& LabelWidget::lineBoxes(bool withInk) const
@@ -63,7 +39,8 @@ const LabelWidget::LineBoxes& LabelWidget::lineBoxes(bool withInk) const
         measuredFont_ = shownFont;
         boxes_ = LineBoxes();
         haveInk_ = false;
-        boxes_.lineHeight = lineHeightOf(shown, shownFont);
+        const LaidOutLine laidOut(shown, shownFont);
+        boxes_.lineHeight = laidOut.line.isValid() ? laidOut.line.height() : 0;
         haveLineHeight_ = true;
     }
     if (withInk && !haveInk_) {
