@@ -35,6 +35,15 @@ bool isControlFocusChange(const QFocusEvent* event)
 
 Control::~Control() = default;
 
+void Control::setName(const QString& name)
+{
+    if (name == name_)
+        return;
+    const QString oldName = std::exchange(name_, name);
+    if (window_)
+        window_->controlRenamed(oldName, name_);
+}
+
 Window* Control::window() const
 {
     return window_;
@@ -57,6 +66,8 @@ RectControl::RectControl(QWidget* widget) : widget_(nonNil(widget, "control widg
 
 RectControl::~RectControl()
 {
+    if (Window* owner = window())
+        owner->controlGone(this);
     detachFromWidgets();
     delete widget_.data();
 }
@@ -147,18 +158,34 @@ void RectControl::setInitialParent(const QString& parentName)
     if (parentName == initialParent_)
         return;
     initialParent_ = parentName;
+    parentResolvedAt_ = 0;
     placementChanged();
 }
 
 RectControl* RectControl::parentControl() const
 {
-    if (initialParent_.isEmpty() || !window())
+    const Window* owner = window();
+    if (initialParent_.isEmpty() || !owner)
         return nullptr;
-    for (RectControl* control : window()->controls()) {
-        if (control != this && StrEquals(control->Name(), initialParent_))
-            return control;
+    const std::uint64_t version = owner->names_.version();
+    const std::uint64_t additions = owner->names_.additions();
+    if (parentResolvedAt_ == version && (parent_ || parentResolvedAfter_ == additions))
+        return parent_;
+    RectControl* found = owner->findControl(initialParent_);
+    if (found == this) {
+        // The name is this control's own: the parent is another control that bears it.
+        found = nullptr;
+        for (RectControl* control : owner->controls()) {
+            if (control != this && StrEquals(control->Name(), initialParent_)) {
+                found = control;
+                break;
+            }
+        }
     }
-    return nullptr;
+    parent_ = found;
+    parentResolvedAt_ = version;
+    parentResolvedAfter_ = additions;
+    return found;
 }
 
 bool RectControl::isShown() const
@@ -205,9 +232,23 @@ void RectControl::refreshShownAll()
         updateShown();
         return;
     }
-    // Creation order puts parents before their children.
-    for (RectControl* control : window()->controls())
-        control->updateShown();
+    // Only this control and those inside it can have changed. Creation order puts
+    // parents before their children.
+    for (RectControl* control : window()->controls()) {
+        if (control->isWithin(this))
+            control->updateShown();
+    }
+}
+
+bool RectControl::isWithin(const RectControl* ancestor) const
+{
+    const RectControl* control = this;
+    for (int depth = 0; control && depth <= kMaxParentDepth + 1; ++depth) {
+        if (control == ancestor)
+            return true;
+        control = control->parentControl();
+    }
+    return false;
 }
 
 // Ascending TabIndex, creation order for equal ones, over the controls that take
@@ -258,7 +299,9 @@ void RectControl::watch(QWidget* widget)
 // and the window's focus order up to date.
 void RectControl::widgetParentChanged()
 {
-    refreshShownAll();
+    // The window that adds the control brings its shown state up to date itself.
+    if (!attaching_)
+        refreshShownAll();
     applyTabOrder();
 }
 
@@ -377,31 +420,50 @@ void RectControl::raisePendingGotFocus()
 void TextControl::setTextFont(const QString& family)
 {
     textFont_ = family;
-    applyFont();
+    fontKeyChanged();
 }
 
 void TextControl::setTextSize(int pixels)
 {
     textSize_ = pixels;
-    applyFont();
+    fontKeyChanged();
 }
 
 void TextControl::setBold(bool bold)
 {
     bold_ = bold;
-    applyFont();
+    fontKeyChanged();
 }
 
 void TextControl::setItalic(bool italic)
 {
     italic_ = italic;
-    applyFont();
+    fontKeyChanged();
 }
 
 void TextControl::setUnderline(bool underline)
 {
     underline_ = underline;
-    applyFont();
+    fontKeyChanged();
+}
+
+void TextControl::fontKeyChanged()
+{
+    if (recordDepth_ > 0)
+        fontPending_ = true;
+    else
+        applyFont();
+}
+
+void TextControl::recordStarted()
+{
+    ++recordDepth_;
+}
+
+void TextControl::recordEnded()
+{
+    if (--recordDepth_ == 0 && std::exchange(fontPending_, false))
+        applyFont();
 }
 
 QFont TextControl::font() const

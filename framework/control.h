@@ -2,6 +2,7 @@
 
 #include "control_class.h"
 #include "events.h"
+#include "record.h"
 
 #include <QColor>
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <vector>
 
 class QFont;
@@ -28,7 +30,8 @@ public:
     ~Control() override;
 
     QString Name() const { return name_; }
-    void setName(const QString& name) { name_ = name; }
+    // A control on a window stays findable under its new name.
+    void setName(const QString& name);
     int Index() const { return index_; }
     void setIndex(int index) { index_ = index; }
     int TabPanelIndex() const { return tabPanelIndex_; }
@@ -141,9 +144,13 @@ private:
     friend class Window;
     void applyGeometry();
     bool isShownAt(int depth) const;
+    // The control named by InitialParent, resolved again only when InitialParent or
+    // a name on the window has changed since.
     RectControl* parentControl() const;
-    // Brings every control of the window (or this one alone) up to date.
+    // Brings this control and the controls inside it up to date.
     void refreshShownAll();
+    // This control is the ancestor or stands inside it, at any depth.
+    bool isWithin(const RectControl* ancestor) const;
     void widgetParentChanged();
     bool mousePressed(QWidget* watched, QEvent* event);
     bool mouseReleased(QWidget* watched, QEvent* event);
@@ -171,6 +178,13 @@ private:
     bool autoDeactivate_ = true;
     bool enabled_ = true;
     QString initialParent_;
+    mutable QPointer<RectControl> parent_;
+    // The window's names version and additions that parent_ was resolved at; version
+    // 0 is none.
+    mutable std::uint64_t parentResolvedAt_ = 0;
+    mutable std::uint64_t parentResolvedAfter_ = 0;
+    // Set while the window puts the widget on its content area.
+    bool attaching_ = false;
     bool mouseCaptured_ = false;
     // A press that a child ignored reaches its watched parent too: raise it once.
     quint64 lastPressStamp_ = 0;
@@ -183,7 +197,7 @@ private:
 
 // A control that shows text: the font keys. "System" is the platform's user-interface
 // font; a size of 0 is the platform's default size; sizes are pixels.
-class TextControl : public RectControl {
+class TextControl : public RectControl, public RecordReceiver {
     Q_OBJECT
     Q_PROPERTY(QString TextFont READ TextFont WRITE setTextFont)
     Q_PROPERTY(int TextSize READ TextSize WRITE setTextSize)
@@ -206,12 +220,20 @@ public:
     // The font that the keys describe.
     QFont font() const;
 
+    // A record's font keys change the widget's font once, when the record ends.
+    void recordStarted() override;
+    void recordEnded() override;
+
 protected:
     using RectControl::RectControl;
     // Applies font() to the widget; controls with inner widgets extend it.
     virtual void applyFont();
 
 private:
+    void fontKeyChanged();
+
+    int recordDepth_ = 0;
+    bool fontPending_ = false;
     QString textFont_ = QStringLiteral("System");
     int textSize_ = 0;
     bool bold_ = false;

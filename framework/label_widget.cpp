@@ -14,36 +14,53 @@ namespace fw {
 
 namespace {
 
-// A single line laid out as QPainter lays out text: its line box and its ink, both
-// relative to the line's top-left corner.
-struct LineBoxes {
-    qreal lineHeight = 0;
-    QRectF ink;
+// The line that QPainter would lay the text out in.
+struct LaidOutLine {
+    QTextLayout layout;
+    QTextLine line;
+
+    LaidOutLine(const QString& text, const QFont& font) : layout(text, font)
+    {
+        layout.beginLayout();
+        line = layout.createLine();
+        layout.endLayout();
+    }
 };
 
-LineBoxes measureLine(const QString& text, const QFont& font)
-{
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    layout.endLayout();
-    LineBoxes boxes;
-    if (!line.isValid())
-        return boxes;
-    boxes.lineHeight = line.height();
-    // Glyph by glyph, each in its own font (fallback glyphs count too), by its
-    // outline: the metrics' box is rounded outwards and would shift the ink a pixel.
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont raw = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
-            boxes.ink |= raw.pathForGlyph(glyphs[i]).boundingRect().translated(positions[i]);
-    }
-    return boxes;
-}
-
 } // namespace
+
+const LabelWidget::LineBoxes& LabelWidget::lineBoxes(bool withInk) const
+{
+    const QString shown = text();
+    const QFont shownFont = font();
+    // Fonts that ask for the same face, size and style measure the same.
+    if (shown != measuredText_ || shownFont != measuredFont_ || !haveLineHeight_) {
+        measuredText_ = shown;
+        measuredFont_ = shownFont;
+        boxes_ = LineBoxes();
+        haveInk_ = false;
+        const LaidOutLine laidOut(shown, shownFont);
+        boxes_.lineHeight = laidOut.line.isValid() ? laidOut.line.height() : 0;
+        haveLineHeight_ = true;
+    }
+    if (withInk && !haveInk_) {
+        const LaidOutLine laidOut(shown, shownFont);
+        // Glyph by glyph, each in its own font (fallback glyphs count too), by its
+        // outline: the metrics' box is rounded outwards and would shift the ink a pixel.
+        if (laidOut.line.isValid()) {
+            for (const QGlyphRun& run : laidOut.layout.glyphRuns()) {
+                const QRawFont raw = run.rawFont();
+                const QList<quint32> glyphs = run.glyphIndexes();
+                const QList<QPointF> positions = run.positions();
+                for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
+                    boxes_.ink |= raw.pathForGlyph(glyphs[i]).boundingRect().translated(positions[i]);
+            }
+        }
+        haveInk_ = true;
+        ++inkMeasured_;
+    }
+    return boxes_;
+}
 
 void LabelWidget::paintEvent(QPaintEvent* event)
 {
@@ -53,8 +70,12 @@ void LabelWidget::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
-    const LineBoxes boxes = measureLine(shown, font());
-    if (boxes.lineHeight <= area.height() || boxes.ink.isEmpty()) {
+    if (lineBoxes(false).lineHeight <= area.height()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const LineBoxes& boxes = lineBoxes(true);
+    if (boxes.ink.isEmpty()) {
         QLabel::paintEvent(event);
         return;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QLabel>
+#include <QRectF>
+#include <QString>
 
 class QPaintEvent;
 
@@ -14,8 +17,29 @@ class LabelWidget : public QLabel {
 public:
     using QLabel::QLabel;
 
+    // A single line laid out as QPainter lays out text: the height of its line box
+    // and its ink, relative to the line's top-left corner.
+    struct LineBoxes {
+        qreal lineHeight = 0;
+        QRectF ink;
+    };
+    // The boxes of the shown text in the shown font, the ink only when withInk:
+    // finding it takes each glyph's outline. Each is measured again only when the
+    // text or the font has changed since it was last measured.
+    const LineBoxes& lineBoxes(bool withInk) const;
+    // How many times the ink has been measured.
+    int inkMeasuredCount() const { return inkMeasured_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    mutable LineBoxes boxes_;
+    mutable QString measuredText_;
+    mutable QFont measuredFont_;
+    mutable bool haveLineHeight_ = false;
+    mutable bool haveInk_ = false;
+    mutable int inkMeasured_ = 0;
 };
 
 } // namespace fw

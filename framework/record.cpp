@@ -44,6 +44,26 @@ bool isKeyByte(unsigned char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// Brackets a record's entries for an object that holds work back until the end.
+class RecordScope {
+public:
+    explicit RecordScope(QObject* object) : receiver_(dynamic_cast<RecordReceiver*>(object))
+    {
+        if (receiver_)
+            receiver_->recordStarted();
+    }
+    ~RecordScope()
+    {
+        if (receiver_)
+            receiver_->recordEnded();
+    }
+    RecordScope(const RecordScope&) = delete;
+    RecordScope& operator=(const RecordScope&) = delete;
+
+private:
+    RecordReceiver* receiver_;
+};
+
 } // namespace
 
 void RecordValue::appendTo(QByteArray& out) const
@@ -84,6 +104,7 @@ void _SetProperties(QObject* object, QByteArrayView record)
     const auto* bytes = reinterpret_cast<const unsigned char*>(record.data());
     const qsizetype size = record.size();
     const QMetaObject* meta = object->metaObject();
+    const RecordScope scope(object);
 
     qsizetype pos = 0;
     while (pos < size) {

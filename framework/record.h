@@ -57,6 +57,19 @@ inline QColor color(std::uint32_t rgb)
     return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
+// An object whose keys each redo shared work (a control's font, a window's size) may
+// hold that work back while a record assigns its keys, and do it once at the end.
+// _SetProperties calls recordStarted before the first entry and recordEnded after
+// the last, also when the record fails part-way.
+class RecordReceiver {
+public:
+    virtual void recordStarted() = 0;
+    virtual void recordEnded() = 0;
+
+protected:
+    ~RecordReceiver() = default;
+};
+
 // Assigns every entry of a property record to the object, in record order. Each key
 // is looked up among the properties of the object's class and its bases, and the
 // property's type decides how many bytes its value takes. A record that does not

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace fw {
 
@@ -84,6 +85,9 @@ struct Window::Private {
     bool placed = false;
     // The content size that the controls' positions stand for.
     QSize laidOutSize{300, 300};
+    // Inside a record, the Qt window is sized once at its end.
+    int recordDepth = 0;
+    bool sizePending = false;
 };
 
 Window::Window() : d(std::make_unique<Private>())
@@ -254,8 +258,23 @@ void Window::applyFlags()
         w->show();
 }
 
+void Window::recordStarted()
+{
+    ++d->recordDepth;
+}
+
+void Window::recordEnded()
+{
+    if (--d->recordDepth == 0 && std::exchange(d->sizePending, false))
+        applySize();
+}
+
 void Window::applySize()
 {
+    if (d->recordDepth > 0) {
+        d->sizePending = true;
+        return;
+    }
     const int width = boundedSize(d->size.width());
     const int height = boundedSize(d->size.height());
     int bar = 0;
@@ -329,8 +348,11 @@ void Window::_AddControl(const QString& name, RectControl* control)
     control->setName(name);
     control->window_ = this;
     controls_.push_back(control);
+    names_.added(control);
     if (QWidget* w = control->widget()) {
+        control->attaching_ = true;
         w->setParent(d->content);
+        control->attaching_ = false;
         w->raise(); // later controls stand above earlier ones
     }
     control->applyGeometry();
@@ -340,11 +362,30 @@ void Window::_AddControl(const QString& name, RectControl* control)
 
 RectControl* Window::findControl(const QString& name) const
 {
-    for (RectControl* control : controls_) {
-        if (StrEquals(control->Name(), name))
-            return control;
-    }
-    return nullptr;
+    return names_.find(name);
+}
+
+// A parent named by a control's InitialParent may be another control now.
+void Window::controlRenamed(const QString& oldName, const QString& newName)
+{
+    names_.renamed(oldName, newName, controls_);
+    for (RectControl* control : controls_)
+        control->updateShown();
+}
+
+// A control deleted while its window stays leaves the window's list and names. The
+// window's own teardown has taken each control off the list before deleting it.
+void Window::controlGone(RectControl* control)
+{
+    if (d->state == Private::State::Destroying)
+        return;
+    const auto found = std::find(controls_.begin(), controls_.end(), control);
+    if (found == controls_.end())
+        return;
+    controls_.erase(found);
+    names_.removed(control->Name(), controls_);
+    for (RectControl* other : controls_)
+        other->updateShown();
 }
 
 void Window::_AddMenuHandler(const QString& itemName, std::function<bool()> handler)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "control_names.h"
 #include "events.h"
 #include "exceptions.h"
+#include "record.h"
 
 #include <QColor>
 #include <QObject>
@@ -26,7 +28,7 @@ class RectControl;
 // recorded size and, when it shows a menu bar, the bar above it. Program windows derive
 // from it and handle the build and window events that their class's event table lists
 // (members.h); a class without a table handles them by overriding the members below.
-class Window : public QObject, public EventSource {
+class Window : public QObject, public EventSource, public RecordReceiver {
     Q_OBJECT
     Q_PROPERTY(int Placement READ Placement WRITE setPlacement)
     Q_PROPERTY(int Width READ Width WRITE setWidth)
@@ -186,6 +188,10 @@ public:
     // The handler bound to the item name, or an empty function.
     std::function<bool()> menuHandler(const QString& itemName) const;
 
+    // A record's size keys size the Qt window once, when the record ends.
+    void recordStarted() override;
+    void recordEnded() override;
+
     // The Qt top-level widget and its content area.
     QMainWindow* widget() const;
     QWidget* content() const;
@@ -193,6 +199,8 @@ public:
 private:
     friend class WindowWidget;
     friend class ContentWidget;
+    friend class Control;
+    friend class RectControl;
     void build();
     void showNow();
     void placeOnFirstShow();
@@ -202,10 +210,14 @@ private:
     // From the Qt widgets: the window became the active one; the content area's size changed.
     void activated();
     void contentResized(const QSize& size);
+    // From the controls: one of them took another name; one of them is going away.
+    void controlRenamed(const QString& oldName, const QString& newName);
+    void controlGone(RectControl* control);
 
     struct Private;
     std::unique_ptr<Private> d;
     std::vector<RectControl*> controls_;
+    ControlNames names_;
 };
 
 // The open window (shown or hidden) registered under that class name, or nullptr.

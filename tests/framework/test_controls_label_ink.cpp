@@ -1,6 +1,7 @@
 // A single-line label whose line box is taller than the label is placed by its ink;
 // lines that fit and multi-line labels keep QLabel's placement.
 
+#include "framework/label_widget.h"
 #include "framework/static_text.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -161,4 +163,47 @@ TEST_F(LabelInkTest, LinesThatFitStandInTheMiddleAndWrappedTextAtTheTop)
     wrapped.setMultiline(true);
     EXPECT_EQ(grabbed(wrapped.widget()), asPlainLabel(wrapped));
     EXPECT_LT(inkOf(wrapped).top, 80 / 3);
+}
+
+// The ink is measured once per text and font, whatever the number of repaints, and a
+// label whose text, font or size has changed draws as a new label in that state does.
+TEST_F(LabelInkTest, TheInkFollowsTheTextTheFontAndTheSize)
+{
+    struct Change {
+        const char* what;
+        std::function<void(fw::StaticText&)> apply;
+        bool measuresAgain;
+    };
+    const Change changes[] = {
+        {"text", [](fw::StaticText& l) { l.setText(QStringLiteral("Li \uF9EA")); }, true},
+        {"size", [](fw::StaticText& l) { l.setTextSize(22); }, true},
+        {"bold", [](fw::StaticText& l) { l.setBold(false); }, true},
+        {"family", [](fw::StaticText& l) { l.setTextFont(QStringLiteral("DejaVu Sans")); }, true},
+        {"taller box", [](fw::StaticText& l) { l.setHeight(26); }, false},
+        {"wider box", [](fw::StaticText& l) { l.setWidth(180); }, false},
+        {"same text", [](fw::StaticText& l) { l.setText(QStringLiteral("Qian 乾")); }, false},
+    };
+    for (const Change& change : changes) {
+        SCOPED_TRACE(change.what);
+        fw::StaticText label;
+        shape(label, QStringLiteral("Qian 乾"), 141, 28);
+        const auto* widget = static_cast<const fw::LabelWidget*>(label.label());
+        grabbed(label.widget());
+        grabbed(label.widget());
+        const int measured = widget->inkMeasuredCount();
+        EXPECT_EQ(measured, 1);
+
+        change.apply(label);
+        const QImage changed = grabbed(label.widget());
+        fw::StaticText fresh;
+        shape(fresh, label.Text(), label.Width(), label.Height());
+        fresh.setTextFont(label.TextFont());
+        fresh.setTextSize(label.TextSize());
+        fresh.setBold(label.Bold());
+        EXPECT_EQ(changed, grabbed(fresh.widget()));
+        // A line that still does not fit needs its ink again only for new text or font.
+        if (QFontMetrics(label.font()).height() > label.Height()) {
+            EXPECT_EQ(widget->inkMeasuredCount(), measured + (change.measuresAgain ? 1 : 0));
+        }
+    }
 }
