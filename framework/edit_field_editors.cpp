@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -87,13 +88,45 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
     QTextEdit::inputMethodEvent(event);
 }
 
+void LineEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!event->mimeData()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragEnterEvent(event);
+}
+
+void LineEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!event->mimeData()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dragMoveEvent(event);
+}
+
+void LineEditor::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+bool LimitedTextEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && QTextEdit::canInsertFromMimeData(source);
+}
+
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
 {
     // Qt's own insertion leaves a read-only editor alone; the cut-down one must too.
-    if (isReadOnly())
+    if (!source || isReadOnly())
         return;
     const qsizetype space = room();
-    if (!source || !source->hasText() || Len(source->text()) <= space) {
+    if (!source->hasText() || Len(source->text()) <= space) {
         QTextEdit::insertFromMimeData(source);
         return;
     }
