@@ -115,15 +115,26 @@ void LineEditor::dropEvent(QDropEvent* event)
     QLineEdit::dropEvent(event);
 }
 
+namespace {
+
+// No data, or data without a single format: Qt's editor reads the first format of what
+// it is given without looking whether there is one.
+bool isAbsent(const QMimeData* source)
+{
+    return !source || source->formats().isEmpty();
+}
+
+} // namespace
+
 bool LimitedTextEdit::canInsertFromMimeData(const QMimeData* source) const
 {
-    return source && QTextEdit::canInsertFromMimeData(source);
+    return !isAbsent(source) && QTextEdit::canInsertFromMimeData(source);
 }
 
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
 {
     // Qt's own insertion leaves a read-only editor alone; the cut-down one must too.
-    if (!source || isReadOnly())
+    if (isAbsent(source) || isReadOnly())
         return;
     const qsizetype space = room();
     if (!source->hasText() || Len(source->text()) <= space) {

@@ -34,9 +34,9 @@ private:
     qsizetype lastLength_ = 0;
 };
 
-// A platform may hand a paste, a middle click or a drop no data at all (X11 does while
-// nothing owns the clipboard), and Qt's editors would read through it. Both editors
-// take absent data as nothing to insert.
+// A platform may hand a paste, a middle click or a drop no data, or data without a
+// single format (X11 does while nothing owns the clipboard), and Qt's editors would
+// read through it. Both editors take absent data as nothing to insert.
 
 // The single-line editor: Qt's own paste already copes with an empty clipboard; drags
 // and drops without data are refused.

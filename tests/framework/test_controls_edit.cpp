@@ -135,10 +135,12 @@ void dropNothingOn(QWidget* target)
     QCoreApplication::sendEvent(target, &drop);
 }
 
-// A platform may hand a paste no data at all (X11 does while nothing owns the
-// clipboard): every road into either editor must leave the field as it was.
+// A platform may hand a paste no data, or data without a single format (X11 does
+// while nothing owns the clipboard): every road into either editor must leave the
+// field as it was.
 TEST_F(EditFieldTest, APasteOrDropOfAbsentDataChangesNothing)
 {
+    const QMimeData formatless;
     for (const bool multiline : {false, true}) {
         for (const int limit : {0, 3}) {
             SCOPED_TRACE(std::string(multiline ? "multi-line" : "single-line") + ", limit " + std::to_string(limit));
@@ -146,8 +148,10 @@ TEST_F(EditFieldTest, APasteOrDropOfAbsentDataChangesNothing)
             field->setLimitText(limit);
             field->setText("ab");
             if (QTextEdit* edit = field->textEdit()) {
-                EXPECT_FALSE(TextEditHooks::canInsert(edit, nullptr));
-                TextEditHooks::insert(edit, nullptr);
+                for (const QMimeData* absent : {static_cast<const QMimeData*>(nullptr), &formatless}) {
+                    EXPECT_FALSE(TextEditHooks::canInsert(edit, absent));
+                    TextEditHooks::insert(edit, absent);
+                }
                 dropNothingOn(edit->viewport());
             } else {
                 dropNothingOn(field->lineEdit());
