@@ -156,6 +156,14 @@ TEST_F(EditFieldTest, APasteOrDropOfAbsentDataChangesNothing)
             } else {
                 dropNothingOn(field->lineEdit());
             }
+            // The key and the Edit menu's paste, with a clipboard that holds no format.
+            QGuiApplication::clipboard()->setMimeData(new QMimeData);
+            focusEnd();
+            QTest::keyClick(field->editor(), Qt::Key_V, Qt::ControlModifier);
+            if (QTextEdit* edit = field->textEdit())
+                edit->paste();
+            else
+                field->lineEdit()->paste();
             EXPECT_EQ(field->Text(), "ab");
         }
     }
