@@ -33,8 +33,15 @@ class RecordWindow : public fw::Window {
 public:
     void Layout() override
     {
-        if (controlClass < 0)
+        if (controlClass < 0) {
             fw::_SetProperties(this, currentRecord);
+            return;
+        }
+        // Room for the records' places, and a size that follows the resizes below, so
+        // that locked edges move.
+        setResizeable(true);
+        setWidth(640);
+        setHeight(480);
     }
     void CreateControls() override
     {
@@ -54,14 +61,22 @@ void paint(fw::Window* window)
     window->content()->render(&painter, QPoint(), QRegion(0, 0, 800, 600));
 }
 
+// Lays the content out at the window's new size, which moves the locked edges. Only
+// the layout: a paint of the whole window could be as large as the record makes it.
+void resize(QMainWindow* top, int width, int height)
+{
+    top->resize(std::max(1, width), std::max(1, height));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
 void exercise(fw::Window* window)
 {
     paint(window);
     QMainWindow* top = window->widget();
     const QSize size = top->size();
-    top->resize(size.width() + 123, size.height() + 77);
+    resize(top, size.width() + 123, size.height() + 77);
     paint(window);
-    top->resize(std::max(1, size.width() - 200), std::max(1, size.height() - 150));
+    resize(top, size.width() - 200, size.height() - 150);
     paint(window);
 }
 
