@@ -88,34 +88,16 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
     QTextEdit::inputMethodEvent(event);
 }
 
-void LineEditor::dragEnterEvent(QDragEnterEvent* event)
-{
-    if (!event->mimeData()) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::dragEnterEvent(event);
-}
-
-void LineEditor::dragMoveEvent(QDragMoveEvent* event)
-{
-    if (!event->mimeData()) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::dragMoveEvent(event);
-}
-
-void LineEditor::dropEvent(QDropEvent* event)
-{
-    if (!event->mimeData()) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::dropEvent(event);
-}
-
 namespace {
+
+// A drag or drop goes on to Qt's editor only when it carries data.
+bool carriesData(QDropEvent* event)
+{
+    if (event->mimeData())
+        return true;
+    event->ignore();
+    return false;
+}
 
 // No data, or data without a single format: Qt's editor reads the first format of what
 // it is given without looking whether there is one.
@@ -125,6 +107,24 @@ bool isAbsent(const QMimeData* source)
 }
 
 } // namespace
+
+void LineEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dragEnterEvent(event);
+}
+
+void LineEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dragMoveEvent(event);
+}
+
+void LineEditor::dropEvent(QDropEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dropEvent(event);
+}
 
 bool LimitedTextEdit::canInsertFromMimeData(const QMimeData* source) const
 {
