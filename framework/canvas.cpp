@@ -88,7 +88,8 @@ void Canvas::paintOn(QPainter& painter)
         const QRectF whole(0, 0, backdrop_->Width(), backdrop_->Height());
         paintPicture(painter, *backdrop_, whole, whole);
     }
-    if (!layer().isNull())
+    // Only a canvas that code has drawn on has a layer: a paint makes none.
+    if (!layer_.isNull())
         painter.drawImage(0, 0, layer_);
 
     QWidget* w = widget();

@@ -93,24 +93,28 @@ void RectControl::detachFromWidgets()
 
 void RectControl::setLeft(int left)
 {
+    checkRange(left, -kMaxCoordinate, kMaxCoordinate, "RectControl.Left");
     left_ = left;
     applyGeometry();
 }
 
 void RectControl::setTop(int top)
 {
+    checkRange(top, -kMaxCoordinate, kMaxCoordinate, "RectControl.Top");
     top_ = top;
     applyGeometry();
 }
 
 void RectControl::setWidth(int width)
 {
+    checkRange(width, 0, kMaxCoordinate, "RectControl.Width");
     width_ = width;
     applyGeometry();
 }
 
 void RectControl::setHeight(int height)
 {
+    checkRange(height, 0, kMaxCoordinate, "RectControl.Height");
     height_ = height;
     applyGeometry();
 }
@@ -120,7 +124,7 @@ void RectControl::setHeight(int height)
 void RectControl::applyGeometry()
 {
     if (widget_)
-        widget_->setGeometry(left_, top_, std::max(0, width_), std::max(0, height_));
+        widget_->setGeometry(left_, top_, width_, height_);
 }
 
 void RectControl::setTabIndex(int index)
@@ -272,17 +276,20 @@ void RectControl::applyTabOrder()
 
 void RectControl::followWindowResize(int dw, int dh)
 {
+    const auto moved = [](int value, int delta, int low) {
+        return int(std::clamp<qint64>(qint64(value) + delta, low, kMaxCoordinate));
+    };
     if (lockRight_) {
         if (lockLeft_)
-            width_ = std::max(0, width_ + dw);
+            width_ = moved(width_, dw, 0);
         else
-            left_ += dw;
+            left_ = moved(left_, dw, -kMaxCoordinate);
     }
     if (lockBottom_) {
         if (lockTop_)
-            height_ = std::max(0, height_ + dh);
+            height_ = moved(height_, dh, 0);
         else
-            top_ += dh;
+            top_ = moved(top_, dh, -kMaxCoordinate);
     }
     applyGeometry();
 }

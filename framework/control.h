@@ -19,6 +19,11 @@ namespace fw {
 
 class Window;
 
+// The range of the geometry keys, Qt's own limit for a widget's size: Left and Top
+// from -kMaxCoordinate to kMaxCoordinate, Width and Height from 0 to kMaxCoordinate,
+// so that every edge and every sum of them stays well within an int.
+inline constexpr int kMaxCoordinate = 16777215;
+
 // The base of every control: its name, its control-array index and its tab page.
 class Control : public QObject, public EventSource {
     Q_OBJECT
@@ -114,7 +119,8 @@ public:
     // Whether a child that carries this tab page (1-based; 0 for none) is shown while
     // this control is shown. Tab panels show only their current page.
     virtual bool showsPage(int tabPanelIndex) const;
-    // Moves the edges that are locked by the change of the window's content size.
+    // Moves the edges that are locked by the change of the window's content size; an
+    // edge stops at the end of the geometry range.
     void followWindowResize(int dw, int dh);
     // Recomputes the widget's visibility from isShown().
     void updateShown();

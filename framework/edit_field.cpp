@@ -89,7 +89,7 @@ void EditField::makeEditor(const QString& text)
         watch(multi_->viewport());
         created = multi_;
     } else {
-        line_ = new QLineEdit;
+        line_ = new LineEditor;
         limiter_ = new LengthLimiter(line_);
         line_->setValidator(limiter_);
         connect(line_, &QLineEdit::textChanged, this, [this](const QString& now) {

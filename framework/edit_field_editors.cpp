@@ -2,6 +2,7 @@
 
 #include "text.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -87,13 +88,56 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
     QTextEdit::inputMethodEvent(event);
 }
 
+namespace {
+
+// A drag or drop goes on to Qt's editor only when it carries data.
+bool carriesData(QDropEvent* event)
+{
+    if (event->mimeData())
+        return true;
+    event->ignore();
+    return false;
+}
+
+// No data, or data without a single format: Qt's editor reads the first format of what
+// it is given without looking whether there is one.
+bool isAbsent(const QMimeData* source)
+{
+    return !source || source->formats().isEmpty();
+}
+
+} // namespace
+
+void LineEditor::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dragEnterEvent(event);
+}
+
+void LineEditor::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dragMoveEvent(event);
+}
+
+void LineEditor::dropEvent(QDropEvent* event)
+{
+    if (carriesData(event))
+        QLineEdit::dropEvent(event);
+}
+
+bool LimitedTextEdit::canInsertFromMimeData(const QMimeData* source) const
+{
+    return !isAbsent(source) && QTextEdit::canInsertFromMimeData(source);
+}
+
 void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
 {
     // Qt's own insertion leaves a read-only editor alone; the cut-down one must too.
-    if (isReadOnly())
+    if (isAbsent(source) || isReadOnly())
         return;
     const qsizetype space = room();
-    if (!source || !source->hasText() || Len(source->text()) <= space) {
+    if (!source->hasText() || Len(source->text()) <= space) {
         QTextEdit::insertFromMimeData(source);
         return;
     }

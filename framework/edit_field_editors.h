@@ -3,6 +3,7 @@
 // The inner editors of EditField: the typing limit of both, and character positions
 // (code points) against Qt's UTF-16 positions.
 
+#include <QLineEdit>
 #include <QString>
 #include <QTextEdit>
 #include <QValidator>
@@ -33,6 +34,22 @@ private:
     qsizetype lastLength_ = 0;
 };
 
+// A platform may hand a paste, a middle click or a drop no data, or data without a
+// single format (X11 does while nothing owns the clipboard), and Qt's editors would
+// read through it. Both editors take absent data as nothing to insert.
+
+// The single-line editor: Qt's own paste already copes with an empty clipboard; drags
+// and drops without data are refused.
+class LineEditor : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+};
+
 // A multi-line editor that refuses typing beyond the limit and cuts a paste to fit.
 class LimitedTextEdit : public QTextEdit {
 public:
@@ -45,6 +62,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

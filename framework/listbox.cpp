@@ -52,13 +52,6 @@ Qt::ScrollBarPolicy scrollPolicy(bool allowed, bool autoHide)
     return autoHide ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
 }
 
-void checkRange(int value, int low, int high, const char* what)
-{
-    if (value < low || value > high)
-        throw OutOfBoundsException(std::string(what) + " " + std::to_string(value) + " is outside "
-                                   + std::to_string(low) + " to " + std::to_string(high));
-}
-
 QTableWidgetItem* newCell(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);

@@ -1,5 +1,7 @@
 #include "little_arrows.h"
 
+#include "styled_paint.h"
+
 #include <QResizeEvent>
 #include <QToolButton>
 #include <QWidget>
@@ -27,7 +29,7 @@ protected:
 private:
     QToolButton* makeButton(Qt::ArrowType arrow)
     {
-        auto* button = new QToolButton(this);
+        auto* button = new ToolButtonWidget(this);
         button->setArrowType(arrow);
         button->setAutoRepeat(true);
         button->setFocusPolicy(Qt::NoFocus);

@@ -1,5 +1,7 @@
 #include "popup_menu.h"
 
+#include "styled_paint.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 
@@ -7,7 +9,7 @@
 
 namespace fw {
 
-PopupMenu::PopupMenu() : TextControl(new QComboBox)
+PopupMenu::PopupMenu() : TextControl(new ComboWidget)
 {
     combo_ = static_cast<QComboBox*>(widget());
     connect(combo_, &QComboBox::currentIndexChanged, this, &PopupMenu::userChoseRow);

@@ -1,5 +1,7 @@
 #include "push_button.h"
 
+#include "styled_paint.h"
+
 #include <QPushButton>
 #include <QShortcut>
 
@@ -19,7 +21,7 @@ QShortcut* windowKey(QWidget* button, Qt::Key key)
 
 } // namespace
 
-PushButton::PushButton() : TextControl(new QPushButton)
+PushButton::PushButton() : TextControl(new ButtonWidget)
 {
     button_ = static_cast<QPushButton*>(widget());
     button_->setAutoDefault(false);

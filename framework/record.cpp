@@ -29,14 +29,19 @@ std::int32_t readInt32(const unsigned char* p)
     return static_cast<std::int32_t>(bits);
 }
 
-[[noreturn]] void fail(const QObject* object, const std::string& key, qsizetype offset, const std::string& problem)
+std::string located(const QObject* object, const std::string& key, qsizetype offset, const std::string& problem)
 {
     std::string message = "property record of ";
     message += object ? object->metaObject()->className() : "nil";
     message += ": ";
     message += problem;
     message += " (key \"" + key + "\" at byte offset " + std::to_string(offset) + ")";
-    throw UnsupportedFormatException(message);
+    return message;
+}
+
+[[noreturn]] void fail(const QObject* object, const std::string& key, qsizetype offset, const std::string& problem)
+{
+    throw UnsupportedFormatException(located(object, key, offset, problem));
 }
 
 bool isKeyByte(unsigned char c)
@@ -162,7 +167,16 @@ void _SetProperties(QObject* object, QByteArrayView record)
         case PropertyType::Other:
             fail(object, key, entryStart, "the property's type cannot be carried by a record");
         }
-        if (!property.isWritable() || !property.write(object, value))
+        if (!property.isWritable())
+            fail(object, key, entryStart, "the property cannot be assigned");
+        bool written = false;
+        try {
+            written = property.write(object, value);
+        } catch (const RuntimeException& refusal) {
+            // The setter refused the value: keep its kind, and say where the value stands.
+            refusal.rethrowAs(located(object, key, entryStart, refusal.what()));
+        }
+        if (!written)
             fail(object, key, entryStart, "the property cannot be assigned");
     }
 }

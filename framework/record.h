@@ -73,7 +73,9 @@ protected:
 // Assigns every entry of a property record to the object, in record order. Each key
 // is looked up among the properties of the object's class and its bases, and the
 // property's type decides how many bytes its value takes. A record that does not
-// parse raises UnsupportedFormatException naming the key and the byte offset; the
+// parse raises UnsupportedFormatException naming the key and the byte offset; a value
+// that the property refuses raises the property's own exception (OutOfBoundsException
+// for a value outside its range), its message naming the key and the offset too. The
 // entries before the fault stay assigned.
 void _SetProperties(QObject* object, QByteArrayView record);
 

@@ -49,6 +49,14 @@ int boundedSize(int value)
     return std::clamp(value, 0, QWIDGETSIZE_MAX);
 }
 
+// The most that a window's size keys take; a window is not made larger than this.
+constexpr int kMaxWindowSize = 32000;
+
+void checkWindowSize(int value, const char* what)
+{
+    checkRange(value, 0, kMaxWindowSize, what);
+}
+
 } // namespace
 
 struct Window::Private {
@@ -439,7 +447,8 @@ int Window::Width() const
 
 void Window::setWidth(int width)
 {
-    d->size.setWidth(boundedSize(width));
+    checkWindowSize(width, "Window.Width");
+    d->size.setWidth(width);
     if (controls_.empty())
         d->laidOutSize = d->size;
     applySize();
@@ -452,7 +461,8 @@ int Window::Height() const
 
 void Window::setHeight(int height)
 {
-    d->size.setHeight(boundedSize(height));
+    checkWindowSize(height, "Window.Height");
+    d->size.setHeight(height);
     if (controls_.empty())
         d->laidOutSize = d->size;
     applySize();
@@ -465,6 +475,7 @@ int Window::MinWidth() const
 
 void Window::setMinWidth(int width)
 {
+    checkWindowSize(width, "Window.MinWidth");
     d->minWidth = width;
     applySize();
 }
@@ -476,6 +487,7 @@ int Window::MinHeight() const
 
 void Window::setMinHeight(int height)
 {
+    checkWindowSize(height, "Window.MinHeight");
     d->minHeight = height;
     applySize();
 }
@@ -487,6 +499,7 @@ int Window::MaxWidth() const
 
 void Window::setMaxWidth(int width)
 {
+    checkWindowSize(width, "Window.MaxWidth");
     d->maxWidth = width;
     applySize();
 }
@@ -498,6 +511,7 @@ int Window::MaxHeight() const
 
 void Window::setMaxHeight(int height)
 {
+    checkWindowSize(height, "Window.MaxHeight");
     d->maxHeight = height;
     applySize();
 }
@@ -690,6 +704,7 @@ int Window::Left() const
 
 void Window::setLeft(int left)
 {
+    checkRange(left, -kMaxCoordinate, kMaxCoordinate, "Window.Left");
     d->placed = true;
     QRect area = d->widget->geometry();
     area.moveLeft(left);
@@ -703,6 +718,7 @@ int Window::Top() const
 
 void Window::setTop(int top)
 {
+    checkRange(top, -kMaxCoordinate, kMaxCoordinate, "Window.Top");
     d->placed = true;
     QRect area = d->widget->geometry();
     area.moveTop(top);

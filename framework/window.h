@@ -88,6 +88,8 @@ public:
     //   it). A window that is not Resizeable is fixed at that size whatever its limits
     //   say; a resizable one takes MinWidth..MaxWidth and MinHeight..MaxHeight, where a
     //   maximum of 0 means no limit and limits that exclude the size give way to it.
+    //   The six size keys take 0 to 32000, Left and Top the controls' coordinate range;
+    //   other values raise OutOfBoundsException.
     // - Frame: 4 is a plain box without a title bar and with a thin border; every other
     //   value is a document window.
     // - MenuBarVisible: a document window shows its MenuBar above the content, or the

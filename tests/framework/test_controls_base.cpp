@@ -33,8 +33,8 @@ TEST_F(ControlBaseTest, AControlStandsAtItsWindowCoordinatesAndCarriesItsTipAndE
     EXPECT_EQ(label->widget()->parentWidget(), window->content());
     EXPECT_EQ(label->widget()->geometry(), QRect(30, 40, 120, 18));
     label->setLeft(35);
-    label->setHeight(-5);
-    EXPECT_EQ(label->widget()->geometry(), QRect(35, 40, 120, 0));
+    EXPECT_THROW(label->setHeight(-5), fw::OutOfBoundsException);
+    EXPECT_EQ(label->widget()->geometry(), QRect(35, 40, 120, 18));
 
     label->setHelpTag("Day the person was born");
     EXPECT_EQ(label->widget()->toolTip(), "Day the person was born");

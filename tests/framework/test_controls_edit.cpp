@@ -3,10 +3,14 @@
 #include "test_controls_support.h"
 
 #include "framework/edit_field.h"
+#include "framework/menu_dispatch.h"
+#include "framework/menus.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QDropEvent>
 #include <QPalette>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -109,6 +113,62 @@ TEST_F(EditFieldTest, AReadOnlyFieldWithALimitTakesNoPaste)
     field->textEdit()->selectAll();
     field->textEdit()->paste();
     EXPECT_EQ(field->Text(), "paste");
+}
+
+// Qt's text widgets keep their MIME hooks protected; the paste, middle click and drop
+// of a QTextEdit all end in them.
+struct TextEditHooks : QTextEdit {
+    static void insert(QTextEdit* edit, const QMimeData* data) { (edit->*&TextEditHooks::insertFromMimeData)(data); }
+    static bool canInsert(QTextEdit* edit, const QMimeData* data)
+    {
+        return (edit->*&TextEditHooks::canInsertFromMimeData)(data);
+    }
+};
+
+// A drag and drop that carries no data, sent to a widget as the platform would.
+void dropNothingOn(QWidget* target)
+{
+    const QPoint middle = target->rect().center();
+    QDragEnterEvent enter(middle, Qt::CopyAction, nullptr, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(middle, Qt::CopyAction, nullptr, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &move);
+    QDropEvent drop(QPointF(middle), Qt::CopyAction, nullptr, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+// A platform may hand a paste no data, or data without a single format (X11 does
+// while nothing owns the clipboard): every road into either editor must leave the
+// field as it was.
+TEST_F(EditFieldTest, APasteOrDropOfAbsentDataChangesNothing)
+{
+    const QMimeData formatless;
+    for (const bool multiline : {false, true}) {
+        for (const int limit : {0, 3}) {
+            SCOPED_TRACE(std::string(multiline ? "multi-line" : "single-line") + ", limit " + std::to_string(limit));
+            field->setMultiline(multiline);
+            field->setLimitText(limit);
+            field->setText("ab");
+            if (QTextEdit* edit = field->textEdit()) {
+                for (const QMimeData* absent : {static_cast<const QMimeData*>(nullptr), &formatless}) {
+                    EXPECT_FALSE(TextEditHooks::canInsert(edit, absent));
+                    TextEditHooks::insert(edit, absent);
+                }
+                dropNothingOn(edit->viewport());
+            } else {
+                dropNothingOn(field->lineEdit());
+            }
+            // The key and the Edit menu's paste, with a clipboard that holds no format.
+            QGuiApplication::clipboard()->setMimeData(new QMimeData);
+            focusEnd();
+            QTest::keyClick(field->editor(), Qt::Key_V, Qt::ControlModifier);
+            fw::MenuItem paste;
+            paste.setName("EditPaste");
+            paste.setEnabled(true);
+            fw::runMenuCommand(&paste, nullptr);
+            EXPECT_EQ(field->Text(), "ab");
+        }
+    }
 }
 
 TEST_F(EditFieldTest, SelStartAndSelLengthSelectCharactersAndAreClamped)
