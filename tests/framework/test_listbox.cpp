@@ -466,3 +466,24 @@ TEST(Listbox, SelectionTypeAndOtherKeysKeepTheirChecks)
 }
 
 } // namespace
+
+// The heading is as tall as the list's font needs, at any size and whatever its label,
+// and the rows start right below it.
+TEST(Listbox, TheHeadingIsAsTallAsItsFontNeeds)
+{
+    for (const int textSize : {9, 12, 20}) {
+        for (const char* heading : {"T", "A much longer heading than the column"}) {
+            SCOPED_TRACE(std::to_string(textSize) + " " + heading);
+            QByteArray record = triBoxRecord();
+            const std::string rows = std::string(heading) + "\rKan\rKun";
+            record += fw::encodeRecord({{"TextSize", textSize}, {"InitialValue", std::string_view(rows)}});
+            ShownList shown(record);
+            QTableWidget* table = shown.table();
+            const int height = QFontMetrics(table->font()).height() + 3;
+            EXPECT_EQ(table->horizontalHeader()->sizeHint().height(), height);
+            EXPECT_EQ(table->horizontalHeader()->height(), height);
+            EXPECT_EQ(table->viewport()->geometry().top(), table->horizontalHeader()->geometry().bottom() + 1);
+            EXPECT_EQ(table->columnWidth(0), 74);
+        }
+    }
+}
