@@ -125,6 +125,8 @@ void Listbox::setColumnWidths(const QString& widths)
 void Listbox::setHasHeading(bool has)
 {
     hasHeading_ = has;
+    if (has && headingHeightStale_)
+        applyRowHeight();
     rebuildRows();
 }
 
@@ -286,15 +288,20 @@ void Listbox::layoutColumns()
 }
 
 // Rows take DefaultRowHeight, or what the font needs; the heading what the font needs.
+// Measuring a font loads it, so a list whose rows have their own height and that shows
+// no heading does not measure; its heading gets its height when it is shown.
 void Listbox::applyRowHeight()
 {
     auto* t = static_cast<ListTable*>(table());
-    const int fontHeight = QFontMetrics(t->font()).height();
+    const bool measure = defaultRowHeight_ <= 0 || hasHeading_;
+    const int fontHeight = measure ? QFontMetrics(t->font()).height() : 0;
     const int height = defaultRowHeight_ > 0 ? defaultRowHeight_ : fontHeight + 4;
     t->verticalHeader()->setDefaultSectionSize(height);
     for (int row = 0; row < t->rowCount(); ++row)
         t->setRowHeight(row, height);
-    t->heading()->setHeight(fontHeight + 3);
+    headingHeightStale_ = !measure;
+    if (measure)
+        t->heading()->setHeight(fontHeight + 3);
 }
 
 void Listbox::applyScrollbars()

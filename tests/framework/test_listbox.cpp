@@ -487,3 +487,24 @@ TEST(Listbox, TheHeadingIsAsTallAsItsFontNeeds)
         }
     }
 }
+
+// A list with rows of their own height and no heading measures no font; a heading
+// turned on afterwards still gets the height of the font the list has by then.
+TEST(Listbox, AHeadingTurnedOnLaterIsAsTallAsTheFontNeeds)
+{
+    for (const int textSize : {9, 11, 20}) {
+        SCOPED_TRACE(textSize);
+        QByteArray record = baguaRecord();
+        record += fw::encodeRecord({{"TextSize", textSize}});
+        ShownList shown(record);
+        QTableWidget* table = shown.table();
+        EXPECT_EQ(table->rowHeight(0), 20);
+        shown.list.setHasHeading(true);
+        QTest::qWait(0);
+        const int height = QFontMetrics(table->font()).height() + 3;
+        EXPECT_EQ(table->horizontalHeader()->sizeHint().height(), height);
+        EXPECT_EQ(table->horizontalHeader()->height(), height);
+        EXPECT_EQ(shown.list.Heading(0), "4");
+        EXPECT_EQ(table->rowHeight(1), 20);
+    }
+}
