@@ -16,10 +16,9 @@ namespace {
 void appendInt32(QByteArray& out, std::int32_t value)
 {
     const auto bits = static_cast<std::uint32_t>(value);
-    out.append(static_cast<char>((bits >> 24) & 0xFF));
-    out.append(static_cast<char>((bits >> 16) & 0xFF));
-    out.append(static_cast<char>((bits >> 8) & 0xFF));
-    out.append(static_cast<char>(bits & 0xFF));
+    const char bytes[4] = {static_cast<char>((bits >> 24) & 0xFF), static_cast<char>((bits >> 16) & 0xFF),
+                           static_cast<char>((bits >> 8) & 0xFF), static_cast<char>(bits & 0xFF)};
+    out.append(bytes, 4);
 }
 
 std::int32_t readInt32(const unsigned char* p)
@@ -75,11 +74,12 @@ void RecordValue::appendTo(QByteArray& out) const
     case Kind::Boolean:
         out.append(boolean_ ? '\x01' : '\x00');
         break;
-    case Kind::Color:
-        out.append(static_cast<char>(color_.red()));
-        out.append(static_cast<char>(color_.green()));
-        out.append(static_cast<char>(color_.blue()));
+    case Kind::Color: {
+        const char rgb[3] = {static_cast<char>(color_.red()), static_cast<char>(color_.green()),
+                             static_cast<char>(color_.blue())};
+        out.append(rgb, 3);
         break;
+    }
     case Kind::String:
         appendInt32(out, static_cast<std::int32_t>(text_.size()));
         out.append(text_.data(), static_cast<qsizetype>(text_.size()));
@@ -87,9 +87,25 @@ void RecordValue::appendTo(QByteArray& out) const
     }
 }
 
+qsizetype RecordValue::encodedSize() const
+{
+    switch (kind_) {
+    case Kind::Integer: return 4;
+    case Kind::Boolean: return 1;
+    case Kind::Color: return 3;
+    case Kind::String: return 4 + static_cast<qsizetype>(text_.size());
+    }
+    return 0;
+}
+
 QByteArray encodeRecord(std::initializer_list<RecordEntry> entries)
 {
+    // Sized once: records are built by the dozen at start-up.
+    qsizetype size = 0;
+    for (const RecordEntry& entry : entries)
+        size += static_cast<qsizetype>(entry.key.size()) + 1 + entry.value.encodedSize();
     QByteArray out;
+    out.reserve(size);
     for (const RecordEntry& entry : entries) {
         out.append(entry.key.data(), static_cast<qsizetype>(entry.key.size()));
         out.append(' ');
