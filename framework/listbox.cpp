@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -205,7 +204,10 @@ void Listbox::rebuildRows()
 {
     QStringList rows;
     if (!initialValue_.isEmpty())
-        rows = initialValue_.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        rows = QString(initialValue_)
+                   .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                   .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                   .split(QLatin1Char('\n'));
     QStringList heading;
     if (hasHeading_ && !rows.isEmpty())
         heading = rows.takeFirst().split(QLatin1Char('\t'));

@@ -508,3 +508,26 @@ TEST(Listbox, AHeadingTurnedOnLaterIsAsTallAsTheFontNeeds)
         EXPECT_EQ(table->rowHeight(1), 20);
     }
 }
+
+// Rows are separated by CR, LF or CR LF, mixed as they come; an empty line is a row.
+TEST(Listbox, RowsSplitAtEveryKindOfLineEnd)
+{
+    const struct {
+        const char* text;
+        std::vector<QString> rows;
+    } cases[] = {
+        {"A\r\nB\nC\rD", {"A", "B", "C", "D"}},
+        {"A\r\rB", {"A", "", "B"}},
+        {"A\n\r\nB", {"A", "", "B"}},
+        {"A\r\n", {"A", ""}},
+        {"\nA", {"", "A"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fw::Listbox list;
+        list.setInitialValue(QString::fromLatin1(c.text));
+        ASSERT_EQ(list.ListCount(), static_cast<int>(c.rows.size()));
+        for (int row = 0; row < list.ListCount(); ++row)
+            EXPECT_EQ(list.Cell(row, 0), c.rows[static_cast<std::size_t>(row)]);
+    }
+}
