@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <string>
+#include <unordered_map>
 
 namespace fw {
 
@@ -36,6 +37,26 @@ std::int32_t readInt32(const unsigned char* p)
     message += problem;
     message += " (key \"" + key + "\" at byte offset " + std::to_string(offset) + ")";
     throw UnsupportedFormatException(message);
+}
+
+// A class's property as a record assigns it, found by name once per class: records
+// assign the same few dozen keys to every control of a class.
+struct RecordProperty {
+    QMetaProperty property;
+    PropertyType type;
+};
+
+const RecordProperty* recordPropertyOf(const QMetaObject* meta, const std::string& key)
+{
+    static std::unordered_map<const QMetaObject*, std::unordered_map<std::string, RecordProperty>> known;
+    auto& ofClass = known[meta];
+    if (const auto found = ofClass.find(key); found != ofClass.end())
+        return &found->second;
+    const int index = meta->indexOfProperty(key.c_str());
+    if (index < 0)
+        return nullptr;
+    const QMetaProperty property = meta->property(index);
+    return &ofClass.emplace(key, RecordProperty{property, propertyTypeOf(property)}).first->second;
 }
 
 bool isKeyByte(unsigned char c)
@@ -134,11 +155,11 @@ void _SetProperties(QObject* object, QByteArrayView record)
         if (keyEnd >= size || bytes[keyEnd] != ' ')
             fail(object, key, entryStart, "the key is not followed by a blank");
 
-        const int index = meta->indexOfProperty(key.c_str());
-        if (index < 0)
+        const RecordProperty* found = recordPropertyOf(meta, key);
+        if (!found)
             fail(object, key, entryStart, "no property of that name");
-        const QMetaProperty property = meta->property(index);
-        const PropertyType type = propertyTypeOf(property);
+        const QMetaProperty& property = found->property;
+        const PropertyType type = found->type;
 
         pos = keyEnd + 1;
         const qsizetype left = size - pos;
