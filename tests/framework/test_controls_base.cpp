@@ -100,6 +100,38 @@ TEST_F(ControlBaseTest, ControlsOnATabPageShowOnlyWhileTheirPageIsInFront)
     EXPECT_FALSE(second->widget()->isVisible());
 }
 
+// A parent may come after the controls inside it: added hidden, it hides them; a
+// control added with nothing inside it changes only itself.
+TEST_F(ControlBaseTest, AParentAddedAfterItsControlsShowsAndHidesThem)
+{
+    fw::StaticText* inner = nullptr;
+    fw::StaticText* innermost = nullptr;
+    fw::StaticText* beside = nullptr;
+    fw::Rectangle* later = nullptr;
+    build([&](fw::Window* w) {
+        inner = place<fw::StaticText>(w, "Inner", QRect(0, 0, 10, 10));
+        inner->setInitialParent("Later");
+        innermost = place<fw::StaticText>(w, "Innermost", QRect(0, 20, 10, 10));
+        innermost->setInitialParent("Inner");
+        beside = place<fw::StaticText>(w, "Beside", QRect(0, 40, 10, 10));
+        later = new fw::Rectangle;
+        later->setVisible(false);
+        w->_AddControl("Later", later);
+    });
+    EXPECT_FALSE(inner->widget()->isVisible());
+    EXPECT_FALSE(innermost->widget()->isVisible());
+    for (const bool visible : {true, false, true}) {
+        SCOPED_TRACE(visible);
+        later->setVisible(visible);
+        EXPECT_EQ(inner->widget()->isVisible(), visible);
+        EXPECT_EQ(innermost->widget()->isVisible(), visible);
+        EXPECT_TRUE(beside->widget()->isVisible());
+    }
+    inner->setVisible(false);
+    EXPECT_FALSE(innermost->widget()->isVisible());
+    EXPECT_TRUE(later->widget()->isVisible());
+}
+
 TEST_F(ControlBaseTest, AParentThatNamesItselfOrACycleShowsNothingAndDoesNotHang)
 {
     fw::StaticText* a = nullptr;
