@@ -273,7 +273,7 @@ bool RectControl::isWithin(const RectControl* ancestor) const
 // the focus with the Tab key.
 void RectControl::applyTabOrder()
 {
-    if (!window() || !widget_ || !widget_->parentWidget())
+    if (!window() || !widget_ || !widget_->parentWidget() || window()->defersTabOrder())
         return;
     QWidget* top = widget_->window();
     std::vector<RectControl*> order;

@@ -259,6 +259,38 @@ TEST_F(ControlBaseTest, TheFocusMovesInTabIndexOrderWithCreationOrderForTies)
     EXPECT_EQ(joined(order), "A | C | B | D");
 }
 
+// The order set once when the window opens goes on holding for controls added and
+// tab indexes changed afterwards.
+TEST_F(ControlBaseTest, TheFocusOrderFollowsControlsAddedAndReorderedAfterOpening)
+{
+    fw::EditField* a = nullptr;
+    fw::EditField* c = nullptr;
+    auto* window = build([&](fw::Window* w) {
+        c = place<fw::EditField>(w, "C", QRect(10, 10, 100, 22));
+        c->setTabIndex(15);
+        a = place<fw::EditField>(w, "A", QRect(10, 40, 100, 22));
+        a->setTabIndex(1);
+    });
+    auto* b = place<fw::EditField>(window, "B", QRect(10, 70, 100, 22));
+    b->setTabIndex(5);
+    const auto tabOrder = [&](fw::RectControl* first) {
+        first->widget()->setFocus();
+        QStringList order;
+        for (int i = 0; i < 3; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            for (fw::RectControl* control : std::initializer_list<fw::RectControl*>{a, b, c}) {
+                if (control->widget() == focus || control->widget()->isAncestorOf(focus))
+                    order << control->Name();
+            }
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        return joined(order);
+    };
+    EXPECT_EQ(tabOrder(a), "A | B | C");
+    c->setTabIndex(0);
+    EXPECT_EQ(tabOrder(c), "C | A | B");
+}
+
 TEST_F(ControlBaseTest, LockedEdgesFollowTheWindowsSize)
 {
     fw::StaticText* all = nullptr;
