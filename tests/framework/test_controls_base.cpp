@@ -23,6 +23,22 @@ namespace {
 
 class ControlBaseTest : public ControlsTest {};
 
+// The names of the controls that the Tab key takes the focus through, from the first.
+std::string tabOrder(fw::RectControl* first, std::initializer_list<fw::RectControl*> controls)
+{
+    first->widget()->setFocus();
+    QStringList order;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        for (fw::RectControl* control : controls) {
+            if (control->widget() == focus || control->widget()->isAncestorOf(focus))
+                order << control->Name();
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return joined(order);
+}
+
 } // namespace
 
 TEST_F(ControlBaseTest, AControlStandsAtItsWindowCoordinatesAndCarriesItsTipAndEnabledState)
@@ -246,17 +262,7 @@ TEST_F(ControlBaseTest, TheFocusMovesInTabIndexOrderWithCreationOrderForTies)
         d->setTabIndex(15);
         d->setMultiline(true); // a new inner editor takes its place in the order again
     });
-    a->widget()->setFocus();
-    QStringList order;
-    for (int i = 0; i < 4; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        for (fw::RectControl* control : std::initializer_list<fw::RectControl*>{a, b, c, d}) {
-            if (control->widget() == focus || control->widget()->isAncestorOf(focus))
-                order << control->Name();
-        }
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(joined(order), "A | C | B | D");
+    EXPECT_EQ(tabOrder(a, {a, b, c, d}), "A | C | B | D");
 }
 
 // The order set once when the window opens goes on holding for controls added and
@@ -273,22 +279,9 @@ TEST_F(ControlBaseTest, TheFocusOrderFollowsControlsAddedAndReorderedAfterOpenin
     });
     auto* b = place<fw::EditField>(window, "B", QRect(10, 70, 100, 22));
     b->setTabIndex(5);
-    const auto tabOrder = [&](fw::RectControl* first) {
-        first->widget()->setFocus();
-        QStringList order;
-        for (int i = 0; i < 3; ++i) {
-            QWidget* focus = QApplication::focusWidget();
-            for (fw::RectControl* control : std::initializer_list<fw::RectControl*>{a, b, c}) {
-                if (control->widget() == focus || control->widget()->isAncestorOf(focus))
-                    order << control->Name();
-            }
-            QTest::keyClick(focus, Qt::Key_Tab);
-        }
-        return joined(order);
-    };
-    EXPECT_EQ(tabOrder(a), "A | B | C");
+    EXPECT_EQ(tabOrder(a, {a, b, c}), "A | B | C");
     c->setTabIndex(0);
-    EXPECT_EQ(tabOrder(c), "C | A | B");
+    EXPECT_EQ(tabOrder(c, {a, b, c}), "C | A | B");
 }
 
 TEST_F(ControlBaseTest, LockedEdgesFollowTheWindowsSize)
