@@ -238,7 +238,25 @@ void RectControl::refreshShownAll()
     }
     // Only this control and those inside it can have changed. Creation order puts
     // parents before their children.
-    for (RectControl* control : window()->controls()) {
+    const auto& controls = window()->controls();
+    // Mostly nothing is inside this control (it has just been added): then only it
+    // changes, and no control's chain of parents need be walked.
+    bool listed = false;
+    bool holdsControls = false;
+    for (const RectControl* control : controls) {
+        if (control == this)
+            listed = true;
+        else if (control->parentControl() == this)
+            holdsControls = true;
+        if (holdsControls)
+            break;
+    }
+    if (!holdsControls) {
+        if (listed)
+            updateShown();
+        return;
+    }
+    for (RectControl* control : controls) {
         if (control->isWithin(this))
             control->updateShown();
     }
@@ -259,7 +277,7 @@ bool RectControl::isWithin(const RectControl* ancestor) const
 // the focus with the Tab key.
 void RectControl::applyTabOrder()
 {
-    if (!window() || !widget_ || !widget_->parentWidget())
+    if (!window() || !widget_ || !widget_->parentWidget() || window()->defersTabOrder())
         return;
     QWidget* top = widget_->window();
     std::vector<RectControl*> order;

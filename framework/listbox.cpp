@@ -8,7 +8,6 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -118,6 +117,8 @@ void Listbox::setColumnWidths(const QString& widths)
 void Listbox::setHasHeading(bool has)
 {
     hasHeading_ = has;
+    if (has && headingHeightStale_)
+        applyRowHeight();
     rebuildRows();
 }
 
@@ -196,7 +197,10 @@ void Listbox::rebuildRows()
 {
     QStringList rows;
     if (!initialValue_.isEmpty())
-        rows = initialValue_.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+        rows = QString(initialValue_)
+                   .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                   .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                   .split(QLatin1Char('\n'));
     QStringList heading;
     if (hasHeading_ && !rows.isEmpty())
         heading = rows.takeFirst().split(QLatin1Char('\t'));
@@ -279,15 +283,20 @@ void Listbox::layoutColumns()
 }
 
 // Rows take DefaultRowHeight, or what the font needs; the heading what the font needs.
+// Measuring a font loads it, so a list whose rows have their own height and that shows
+// no heading does not measure; its heading gets its height when it is shown.
 void Listbox::applyRowHeight()
 {
     auto* t = static_cast<ListTable*>(table());
-    const int fontHeight = QFontMetrics(t->font()).height();
+    const bool measure = defaultRowHeight_ <= 0 || hasHeading_;
+    const int fontHeight = measure ? QFontMetrics(t->font()).height() : 0;
     const int height = defaultRowHeight_ > 0 ? defaultRowHeight_ : fontHeight + 4;
     t->verticalHeader()->setDefaultSectionSize(height);
     for (int row = 0; row < t->rowCount(); ++row)
         t->setRowHeight(row, height);
-    t->heading()->setHeight(fontHeight + 3);
+    headingHeightStale_ = !measure;
+    if (measure)
+        t->heading()->setHeight(fontHeight + 3);
 }
 
 void Listbox::applyScrollbars()

@@ -177,6 +177,8 @@ private:
     int columnCount_ = 1;
     QString columnWidths_;
     bool hasHeading_ = false;
+    // The heading's height was not measured: the list showed no heading then.
+    bool headingHeightStale_ = false;
     bool useFocusRing_ = false;
     QString initialValue_;
     int headingIndex_ = -1;

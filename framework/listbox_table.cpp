@@ -39,12 +39,14 @@ void ListHeading::setHeight(int height)
     updateGeometry();
 }
 
+// With its height set the heading measures nothing: Qt's own hint measures the labels
+// in bold, which loads a font of its own only to find a height that is not used. The
+// table asks for the height alone; the sections' widths are the list's.
 QSize ListHeading::sizeHint() const
 {
-    QSize hint = QHeaderView::sizeHint();
     if (height_ > 0)
-        hint.setHeight(height_);
-    return hint;
+        return {length(), height_};
+    return QHeaderView::sizeHint();
 }
 
 ListTable::ListTable(Listbox* owner) : owner_(owner), heading_(new ListHeading(this))

@@ -8,6 +8,7 @@
 #include <QVariant>
 
 #include <string>
+#include <unordered_map>
 
 namespace fw {
 
@@ -16,10 +17,9 @@ namespace {
 void appendInt32(QByteArray& out, std::int32_t value)
 {
     const auto bits = static_cast<std::uint32_t>(value);
-    out.append(static_cast<char>((bits >> 24) & 0xFF));
-    out.append(static_cast<char>((bits >> 16) & 0xFF));
-    out.append(static_cast<char>((bits >> 8) & 0xFF));
-    out.append(static_cast<char>(bits & 0xFF));
+    const char bytes[4] = {static_cast<char>((bits >> 24) & 0xFF), static_cast<char>((bits >> 16) & 0xFF),
+                           static_cast<char>((bits >> 8) & 0xFF), static_cast<char>(bits & 0xFF)};
+    out.append(bytes, 4);
 }
 
 std::int32_t readInt32(const unsigned char* p)
@@ -42,6 +42,26 @@ std::string located(const QObject* object, const std::string& key, qsizetype off
 [[noreturn]] void fail(const QObject* object, const std::string& key, qsizetype offset, const std::string& problem)
 {
     throw UnsupportedFormatException(located(object, key, offset, problem));
+}
+
+// A class's property as a record assigns it, found by name once per class: records
+// assign the same few dozen keys to every control of a class.
+struct RecordProperty {
+    QMetaProperty property;
+    PropertyType type;
+};
+
+const RecordProperty* recordPropertyOf(const QMetaObject* meta, const std::string& key)
+{
+    static std::unordered_map<const QMetaObject*, std::unordered_map<std::string, RecordProperty>> known;
+    auto& ofClass = known[meta];
+    if (const auto found = ofClass.find(key); found != ofClass.end())
+        return &found->second;
+    const int index = meta->indexOfProperty(key.c_str());
+    if (index < 0)
+        return nullptr;
+    const QMetaProperty property = meta->property(index);
+    return &ofClass.emplace(key, RecordProperty{property, propertyTypeOf(property)}).first->second;
 }
 
 bool isKeyByte(unsigned char c)
@@ -80,11 +100,12 @@ void RecordValue::appendTo(QByteArray& out) const
     case Kind::Boolean:
         out.append(boolean_ ? '\x01' : '\x00');
         break;
-    case Kind::Color:
-        out.append(static_cast<char>(color_.red()));
-        out.append(static_cast<char>(color_.green()));
-        out.append(static_cast<char>(color_.blue()));
+    case Kind::Color: {
+        const char rgb[3] = {static_cast<char>(color_.red()), static_cast<char>(color_.green()),
+                             static_cast<char>(color_.blue())};
+        out.append(rgb, 3);
         break;
+    }
     case Kind::String:
         appendInt32(out, static_cast<std::int32_t>(text_.size()));
         out.append(text_.data(), static_cast<qsizetype>(text_.size()));
@@ -92,9 +113,25 @@ void RecordValue::appendTo(QByteArray& out) const
     }
 }
 
+qsizetype RecordValue::encodedSize() const
+{
+    switch (kind_) {
+    case Kind::Integer: return 4;
+    case Kind::Boolean: return 1;
+    case Kind::Color: return 3;
+    case Kind::String: return 4 + static_cast<qsizetype>(text_.size());
+    }
+    return 0;
+}
+
 QByteArray encodeRecord(std::initializer_list<RecordEntry> entries)
 {
+    // Sized once: records are built by the dozen at start-up.
+    qsizetype size = 0;
+    for (const RecordEntry& entry : entries)
+        size += static_cast<qsizetype>(entry.key.size()) + 1 + entry.value.encodedSize();
     QByteArray out;
+    out.reserve(size);
     for (const RecordEntry& entry : entries) {
         out.append(entry.key.data(), static_cast<qsizetype>(entry.key.size()));
         out.append(' ');
@@ -123,11 +160,11 @@ void _SetProperties(QObject* object, QByteArrayView record)
         if (keyEnd >= size || bytes[keyEnd] != ' ')
             fail(object, key, entryStart, "the key is not followed by a blank");
 
-        const int index = meta->indexOfProperty(key.c_str());
-        if (index < 0)
+        const RecordProperty* found = recordPropertyOf(meta, key);
+        if (!found)
             fail(object, key, entryStart, "no property of that name");
-        const QMetaProperty property = meta->property(index);
-        const PropertyType type = propertyTypeOf(property);
+        const QMetaProperty& property = found->property;
+        const PropertyType type = found->type;
 
         pos = keyEnd + 1;
         const qsizetype left = size - pos;

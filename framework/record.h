@@ -32,6 +32,8 @@ public:
 
     Kind kind() const { return kind_; }
     void appendTo(QByteArray& out) const;
+    // The number of bytes that appendTo adds.
+    qsizetype encodedSize() const;
 
 private:
     Kind kind_;

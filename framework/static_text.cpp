@@ -50,10 +50,17 @@ void StaticText::setTextColor(const QColor& color)
 {
     textColor_ = color;
     if (label_) {
-        QPalette palette = label_->palette();
+        const QPalette current = label_->palette();
+        QPalette palette = current;
         // The disabled look stays the style's.
         palette.setColor(QPalette::Active, QPalette::WindowText, color);
         palette.setColor(QPalette::Inactive, QPalette::WindowText, color);
+        // The colour that the label already has (a record repeating the default):
+        // setting it again would change nothing but still resolve it against the parents.
+        if (label_->testAttribute(Qt::WA_SetPalette) && palette.resolveMask() == current.resolveMask()
+            && current.color(QPalette::Active, QPalette::WindowText) == color
+            && current.color(QPalette::Inactive, QPalette::WindowText) == color)
+            return;
         label_->setPalette(palette);
     }
 }

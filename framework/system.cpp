@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QIconEngine>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -19,6 +20,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace fw {
@@ -57,10 +59,62 @@ std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
     return Picture::fromImage(std::move(image));
 }
 
+namespace {
+
+// An icon that reads its picture when it is first drawn or asked about: reading a
+// picture loads the picture plug-in and parses the whole file, which a program that
+// sets its icon at start-up would otherwise pay for before its first frame.
+class DeferredIconEngine final : public QIconEngine {
+public:
+    explicit DeferredIconEngine(QString path) : path_(std::move(path)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return icon().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("fw.deferred"); }
+    QIconEngine* clone() const override
+    {
+        auto* copy = new DeferredIconEngine(path_);
+        copy->icon_ = icon_;
+        return copy;
+    }
+
+private:
+    const QIcon& icon()
+    {
+        if (!icon_)
+            icon_ = QIcon(path_);
+        return *icon_;
+    }
+
+    QString path_;
+    std::optional<QIcon> icon_;
+};
+
+} // namespace
+
 QIcon ResourceFork::GetIcon(int id) const
 {
-    const QString path = picturePath(id);
-    return QFile::exists(path) ? QIcon(path) : QIcon();
+    QString path = picturePath(id);
+    return QFile::exists(path) ? QIcon(new DeferredIconEngine(std::move(path))) : QIcon();
 }
 
 QString System::_GetLocalizedString(const QString& key, const QString& defaultText)

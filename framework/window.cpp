@@ -77,6 +77,7 @@ struct Window::Private {
     bool hasBackColor = false;
     QColor backColor = Qt::white;
     bool visible = true;
+    bool tabOrderDeferred = false;
     bool fullScreen = false;
     bool menuBarVisible = true;
     bool closeButton = true;
@@ -142,6 +143,7 @@ void Window::build()
         if (!stillBuilding())
             return;
         d->state = Private::State::Open;
+        applyDeferredTabOrder();
         applyMenuView();
         raiseOwnEvent(*this, "Open", &Window::Event_Open);
     } catch (...) {
@@ -366,6 +368,28 @@ void Window::_AddControl(const QString& name, RectControl* control)
     control->applyGeometry();
     control->attached();
     control->placementChanged();
+}
+
+bool Window::defersTabOrder()
+{
+    if (d->state != Private::State::Building)
+        return false;
+    d->tabOrderDeferred = true;
+    return true;
+}
+
+// One control's order is the whole window's: the last control sets it for all.
+void Window::applyDeferredTabOrder()
+{
+    if (!std::exchange(d->tabOrderDeferred, false))
+        return;
+    for (RectControl* control : controls_) {
+        QWidget* w = control->widget();
+        if (w && w->parentWidget()) {
+            control->applyTabOrder();
+            return;
+        }
+    }
 }
 
 RectControl* Window::findControl(const QString& name) const

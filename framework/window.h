@@ -215,6 +215,9 @@ private:
     // From the controls: one of them took another name; one of them is going away.
     void controlRenamed(const QString& oldName, const QString& newName);
     void controlGone(RectControl* control);
+    // While the window builds, the controls' focus order is set once, when it opens.
+    bool defersTabOrder();
+    void applyDeferredTabOrder();
 
     struct Private;
     std::unique_ptr<Private> d;

@@ -23,6 +23,22 @@ namespace {
 
 class ControlBaseTest : public ControlsTest {};
 
+// The names of the controls that the Tab key takes the focus through, from the first.
+std::string tabOrder(fw::RectControl* first, std::initializer_list<fw::RectControl*> controls)
+{
+    first->widget()->setFocus();
+    QStringList order;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        for (fw::RectControl* control : controls) {
+            if (control->widget() == focus || control->widget()->isAncestorOf(focus))
+                order << control->Name();
+        }
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return joined(order);
+}
+
 } // namespace
 
 TEST_F(ControlBaseTest, AControlStandsAtItsWindowCoordinatesAndCarriesItsTipAndEnabledState)
@@ -98,6 +114,38 @@ TEST_F(ControlBaseTest, ControlsOnATabPageShowOnlyWhileTheirPageIsInFront)
     second->setVisible(false);
     panel->setValue(1);
     EXPECT_FALSE(second->widget()->isVisible());
+}
+
+// A parent may come after the controls inside it: added hidden, it hides them; a
+// control added with nothing inside it changes only itself.
+TEST_F(ControlBaseTest, AParentAddedAfterItsControlsShowsAndHidesThem)
+{
+    fw::StaticText* inner = nullptr;
+    fw::StaticText* innermost = nullptr;
+    fw::StaticText* beside = nullptr;
+    fw::Rectangle* later = nullptr;
+    build([&](fw::Window* w) {
+        inner = place<fw::StaticText>(w, "Inner", QRect(0, 0, 10, 10));
+        inner->setInitialParent("Later");
+        innermost = place<fw::StaticText>(w, "Innermost", QRect(0, 20, 10, 10));
+        innermost->setInitialParent("Inner");
+        beside = place<fw::StaticText>(w, "Beside", QRect(0, 40, 10, 10));
+        later = new fw::Rectangle;
+        later->setVisible(false);
+        w->_AddControl("Later", later);
+    });
+    EXPECT_FALSE(inner->widget()->isVisible());
+    EXPECT_FALSE(innermost->widget()->isVisible());
+    for (const bool visible : {true, false, true}) {
+        SCOPED_TRACE(visible);
+        later->setVisible(visible);
+        EXPECT_EQ(inner->widget()->isVisible(), visible);
+        EXPECT_EQ(innermost->widget()->isVisible(), visible);
+        EXPECT_TRUE(beside->widget()->isVisible());
+    }
+    inner->setVisible(false);
+    EXPECT_FALSE(innermost->widget()->isVisible());
+    EXPECT_TRUE(later->widget()->isVisible());
 }
 
 TEST_F(ControlBaseTest, AParentThatNamesItselfOrACycleShowsNothingAndDoesNotHang)
@@ -214,17 +262,26 @@ TEST_F(ControlBaseTest, TheFocusMovesInTabIndexOrderWithCreationOrderForTies)
         d->setTabIndex(15);
         d->setMultiline(true); // a new inner editor takes its place in the order again
     });
-    a->widget()->setFocus();
-    QStringList order;
-    for (int i = 0; i < 4; ++i) {
-        QWidget* focus = QApplication::focusWidget();
-        for (fw::RectControl* control : std::initializer_list<fw::RectControl*>{a, b, c, d}) {
-            if (control->widget() == focus || control->widget()->isAncestorOf(focus))
-                order << control->Name();
-        }
-        QTest::keyClick(focus, Qt::Key_Tab);
-    }
-    EXPECT_EQ(joined(order), "A | C | B | D");
+    EXPECT_EQ(tabOrder(a, {a, b, c, d}), "A | C | B | D");
+}
+
+// The order set once when the window opens goes on holding for controls added and
+// tab indexes changed afterwards.
+TEST_F(ControlBaseTest, TheFocusOrderFollowsControlsAddedAndReorderedAfterOpening)
+{
+    fw::EditField* a = nullptr;
+    fw::EditField* c = nullptr;
+    auto* window = build([&](fw::Window* w) {
+        c = place<fw::EditField>(w, "C", QRect(10, 10, 100, 22));
+        c->setTabIndex(15);
+        a = place<fw::EditField>(w, "A", QRect(10, 40, 100, 22));
+        a->setTabIndex(1);
+    });
+    auto* b = place<fw::EditField>(window, "B", QRect(10, 70, 100, 22));
+    b->setTabIndex(5);
+    EXPECT_EQ(tabOrder(a, {a, b, c}), "A | B | C");
+    c->setTabIndex(0);
+    EXPECT_EQ(tabOrder(c, {a, b, c}), "C | A | B");
 }
 
 TEST_F(ControlBaseTest, LockedEdgesFollowTheWindowsSize)

@@ -145,6 +145,28 @@ TEST(StaticText, AlignmentColourAndWrapping)
     EXPECT_TRUE(label.label()->wordWrap());
 }
 
+// The text colour holds through repeats and changes, on a parent whose own text colour
+// differs; the disabled colour stays the parent's.
+TEST(StaticText, TheTextColourHoldsWhateverWasSetBefore)
+{
+    QWidget parent;
+    QPalette parentPalette = parent.palette();
+    parentPalette.setColor(QPalette::WindowText, Qt::blue);
+    parent.setPalette(parentPalette);
+    fw::StaticText label;
+    label.label()->setParent(&parent);
+    const QColor orange(0xD6, 0x84, 0x13);
+    for (const QColor& color : {QColor(Qt::black), QColor(Qt::black), orange, orange, QColor(Qt::black)}) {
+        SCOPED_TRACE(color.name().toStdString());
+        label.setTextColor(color);
+        const QPalette shown = label.label()->palette();
+        EXPECT_EQ(shown.color(QPalette::Active, QPalette::WindowText), color);
+        EXPECT_EQ(shown.color(QPalette::Inactive, QPalette::WindowText), color);
+        EXPECT_EQ(shown.color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::blue));
+        EXPECT_EQ(label.TextColor(), color);
+    }
+}
+
 TEST(Separator, IsAHorizontalLine)
 {
     fw::Separator separator;

@@ -466,3 +466,68 @@ TEST(Listbox, SelectionTypeAndOtherKeysKeepTheirChecks)
 }
 
 } // namespace
+
+// The heading is as tall as the list's font needs, at any size and whatever its label,
+// and the rows start right below it.
+TEST(Listbox, TheHeadingIsAsTallAsItsFontNeeds)
+{
+    for (const int textSize : {9, 12, 20}) {
+        for (const char* heading : {"T", "A much longer heading than the column"}) {
+            SCOPED_TRACE(std::to_string(textSize) + " " + heading);
+            QByteArray record = triBoxRecord();
+            const std::string rows = std::string(heading) + "\rKan\rKun";
+            record += fw::encodeRecord({{"TextSize", textSize}, {"InitialValue", std::string_view(rows)}});
+            ShownList shown(record);
+            QTableWidget* table = shown.table();
+            const int height = QFontMetrics(table->font()).height() + 3;
+            EXPECT_EQ(table->horizontalHeader()->sizeHint().height(), height);
+            EXPECT_EQ(table->horizontalHeader()->height(), height);
+            EXPECT_EQ(table->viewport()->geometry().top(), table->horizontalHeader()->geometry().bottom() + 1);
+            EXPECT_EQ(table->columnWidth(0), 74);
+        }
+    }
+}
+
+// A list with rows of their own height and no heading measures no font; a heading
+// turned on afterwards still gets the height of the font the list has by then.
+TEST(Listbox, AHeadingTurnedOnLaterIsAsTallAsTheFontNeeds)
+{
+    for (const int textSize : {9, 11, 20}) {
+        SCOPED_TRACE(textSize);
+        QByteArray record = baguaRecord();
+        record += fw::encodeRecord({{"TextSize", textSize}});
+        ShownList shown(record);
+        QTableWidget* table = shown.table();
+        EXPECT_EQ(table->rowHeight(0), 20);
+        shown.list.setHasHeading(true);
+        QTest::qWait(0);
+        const int height = QFontMetrics(table->font()).height() + 3;
+        EXPECT_EQ(table->horizontalHeader()->sizeHint().height(), height);
+        EXPECT_EQ(table->horizontalHeader()->height(), height);
+        EXPECT_EQ(shown.list.Heading(0), "4");
+        EXPECT_EQ(table->rowHeight(1), 20);
+    }
+}
+
+// Rows are separated by CR, LF or CR LF, mixed as they come; an empty line is a row.
+TEST(Listbox, RowsSplitAtEveryKindOfLineEnd)
+{
+    const struct {
+        const char* text;
+        std::vector<QString> rows;
+    } cases[] = {
+        {"A\r\nB\nC\rD", {"A", "B", "C", "D"}},
+        {"A\r\rB", {"A", "", "B"}},
+        {"A\n\r\nB", {"A", "", "B"}},
+        {"A\r\n", {"A", ""}},
+        {"\nA", {"", "A"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        fw::Listbox list;
+        list.setInitialValue(QString::fromLatin1(c.text));
+        ASSERT_EQ(list.ListCount(), static_cast<int>(c.rows.size()));
+        for (int row = 0; row < list.ListCount(); ++row)
+            EXPECT_EQ(list.Cell(row, 0), c.rows[static_cast<std::size_t>(row)]);
+    }
+}

@@ -165,6 +165,32 @@ TEST_F(MenuTest, ShortcutTextsReadCmdAsCtrlAndCmdQuestionAlsoAsTheHelpKey)
     EXPECT_TRUE(fw::keySequencesFor("Cmd+NoSuchKey").isEmpty());
 }
 
+// Cmd and Option are read in any case, only where they begin a word.
+TEST_F(MenuTest, ShortcutTextsReadCmdAndOptionInAnyCaseAtTheStartOfAWord)
+{
+    const struct {
+        const char* text;
+        QKeySequence expected; // empty: not a shortcut
+    } cases[] = {
+        {"cmd+w", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {" CMD+Option+X ", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_X)},
+        {"option+F4", QKeySequence(Qt::ALT | Qt::Key_F4)},
+        {"Shift+Cmd+S", QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_S)},
+        {"Ctrl+W", QKeySequence(Qt::CTRL | Qt::Key_W)},
+        {"xCmd+W", QKeySequence()},
+        {"_Option+W", QKeySequence()},
+        {"Cmd+", QKeySequence()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const QList<QKeySequence> sequences = fw::keySequencesFor(QString::fromLatin1(c.text));
+        if (c.expected.isEmpty())
+            EXPECT_TRUE(sequences.isEmpty());
+        else
+            EXPECT_EQ(sequences, QList<QKeySequence>{c.expected});
+    }
+}
+
 // ---------------------------------------------------------------- views
 
 TEST_F(MenuTest, EveryWindowViewsTheOneModelAndSeesItsChangesAtOnce)

@@ -28,6 +28,15 @@ public:
     double ratio = 0;
 };
 
+// Shares a key with Sample, of another type, and lacks others.
+class OtherSample : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Left MEMBER left)
+
+public:
+    QString left;
+};
+
 QByteArray bytes(std::initializer_list<int> values)
 {
     QByteArray out;
@@ -94,6 +103,23 @@ TEST(PropertyRecordApplying, AnEmptyRecordChangesNothing)
     Sample sample;
     fw::_SetProperties(&sample, QByteArray());
     EXPECT_EQ(sample.left, -1);
+}
+
+// Keys are found once per class: each class keeps its own properties and their types,
+// whichever class assigned the same key before.
+TEST(PropertyRecordApplying, EachClassAssignsItsOwnPropertyOfAName)
+{
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        Sample sample;
+        OtherSample other;
+        fw::_SetProperties(&sample, fw::encodeRecord({{"Left", 12}, {"Visible", true}}));
+        fw::_SetProperties(&other, fw::encodeRecord({{"Left", "twelve"}}));
+        EXPECT_EQ(sample.left, 12);
+        EXPECT_EQ(other.left, QStringLiteral("twelve"));
+        const std::string error = applyError(&other, fw::encodeRecord({{"Visible", true}}));
+        EXPECT_NE(error.find("no property"), std::string::npos) << error;
+    }
 }
 
 TEST(PropertyRecordApplying, NilObjectIsRefused)

@@ -80,6 +80,26 @@ TEST(ResourceForkTest, APictureResourceIsDrawnAtItsOwnSize)
     EXPECT_EQ(icon.pixelColor(80, 60), QColor(255, 0, 0));
 }
 
+// The icon reads its picture only when first used; it must then answer as an icon made
+// from the file directly, at every size, and a file that is no picture gives a null icon.
+TEST(ResourceForkTest, AnIconAnswersAsTheFileItself)
+{
+    TemporaryResources resources(Files{{"pictures/9001.svg", kRedSvg}, {"pictures/9002.svg", "not a picture"}});
+    ASSERT_TRUE(resources.registered());
+    fw::ResourceFork fork;
+    EXPECT_TRUE(fork.GetIcon(9002).isNull());
+    const QIcon direct(QStringLiteral(":/pictures/9001.svg"));
+    const QIcon icon = fork.GetIcon(9001);
+    const QIcon copy = icon; // a copy made before the picture was read
+    EXPECT_FALSE(icon.isNull());
+    for (const QSize size : {QSize(16, 16), QSize(40, 30), QSize(64, 64), QSize(256, 256)}) {
+        SCOPED_TRACE(size.width());
+        EXPECT_EQ(icon.actualSize(size), direct.actualSize(size));
+        EXPECT_EQ(copy.pixmap(size).toImage(), direct.pixmap(size).toImage());
+        EXPECT_EQ(icon.pixmap(size, QIcon::Disabled).toImage(), direct.pixmap(size, QIcon::Disabled).toImage());
+    }
+}
+
 // The program's own artwork, once it is in resources/pictures.
 TEST(ResourceForkTest, TheProgramsPicturesAreReadable)
 {
