@@ -4,10 +4,7 @@
 
 #include "fuzz_classes.h"
 
-#include "main_window/layout_records.h"
-#include "windows/about_records.h"
-#include "windows/help_records.h"
-#include "windows/info_records.h"
+#include "tests/support/program_records.h"
 
 #include "framework/control.h"
 #include "framework/edit_field.h"
@@ -23,19 +20,6 @@
 #include <vector>
 
 namespace {
-
-struct WindowRecords {
-    const char* name;
-    const QByteArray& (*windowRecord)();
-    const std::vector<mainwindow::ControlLayout>& (*controlLayouts)();
-};
-
-const WindowRecords kWindows[] = {
-    {"Oruvel", mainwindow::windowRecord, mainwindow::controlLayouts},
-    {"AboutBox", aboutbox::windowRecord, aboutbox::controlLayouts},
-    {"Info", info::windowRecord, info::controlLayouts},
-    {"Help", help::windowRecord, help::controlLayouts},
-};
 
 bool write(const QString& path, const QByteArray& bytes)
 {
@@ -73,7 +57,7 @@ int main(int argc, char** argv)
     fw::Runtime runtime(argc, argv);
     const QString root = QString::fromLocal8Bit(argv[1]);
     bool ok = true;
-    for (const WindowRecords& window : kWindows) {
+    for (const WindowRecords& window : kProgramWindows) {
         ok &= write(root + "/record_window/" + window.name, window.windowRecord());
         for (const mainwindow::ControlLayout& layout : window.controlLayouts()) {
             const QString folder = QString::fromLatin1(kRecordTargets[std::size_t(layout.controlClass) + 1]);

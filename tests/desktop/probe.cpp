@@ -144,7 +144,7 @@ class ProbePlugin : public QGenericPlugin {
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "probe.json")
 
 public:
-    QObject* create(const QString& key, const QString& /*specification*/) override
+    QObject* create(const QString& key, const QString& /*parameters*/) override
     {
         return key.compare(QLatin1String("oruvelprobe"), Qt::CaseInsensitive) == 0 ? new Probe : nullptr;
     }

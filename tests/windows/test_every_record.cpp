@@ -1,10 +1,7 @@
 // Every property record of the program (the four windows' own and their 86 controls'),
 // decoded from its bytes and compared entry by entry, in order, with the table below.
-#include "main_window/layout_records.h"
+#include "support/program_records.h"
 #include "support/record_walker.h"
-#include "windows/about_records.h"
-#include "windows/help_records.h"
-#include "windows/info_records.h"
 
 #include <gtest/gtest.h>
 
@@ -473,44 +470,13 @@ struct ProgramRecord {
     QByteArray bytes;
 };
 
-QByteArray className(fw::ControlClass controlClass)
-{
-    using fw::ControlClass;
-    switch (controlClass) {
-    case ControlClass::TabPanel: return "TabPanel";
-    case ControlClass::PopupMenu: return "PopupMenu";
-    case ControlClass::LittleArrows: return "LittleArrows";
-    case ControlClass::StaticText: return "StaticText";
-    case ControlClass::Listbox: return "Listbox";
-    case ControlClass::PushButton: return "PushButton";
-    case ControlClass::EditField: return "EditField";
-    case ControlClass::Separator: return "Separator";
-    case ControlClass::Rectangle: return "Rectangle";
-    case ControlClass::Canvas: return "Canvas";
-    }
-    return "?";
-}
-
-struct WindowRecords {
-    QByteArray window;
-    const QByteArray& (*windowRecord)();
-    const std::vector<mainwindow::ControlLayout>& (*controlLayouts)();
-};
-
-const WindowRecords kWindows[] = {
-    {"Oruvel", mainwindow::windowRecord, mainwindow::controlLayouts},
-    {"AboutBox", aboutbox::windowRecord, aboutbox::controlLayouts},
-    {"Info", info::windowRecord, info::controlLayouts},
-    {"Help", help::windowRecord, help::controlLayouts},
-};
-
 std::vector<ProgramRecord> programRecords()
 {
     std::vector<ProgramRecord> records;
-    for (const WindowRecords& window : kWindows) {
-        records.push_back({window.window, {}, "window", window.windowRecord()});
+    for (const WindowRecords& window : kProgramWindows) {
+        records.push_back({window.name, {}, "window", window.windowRecord()});
         for (const mainwindow::ControlLayout& layout : window.controlLayouts())
-            records.push_back({window.window, layout.name, className(layout.controlClass), layout.record});
+            records.push_back({window.name, layout.name, fw::controlClassName(layout.controlClass), layout.record});
     }
     return records;
 }
@@ -581,7 +547,7 @@ TEST(EveryRecord, EachIsTheTablesEntryByEntryInOrder)
             << "record " << i << " in creation order";
         EXPECT_EQ(firstDifference(record, expected), "") << which;
     }
-    for (const WindowRecords& window : kWindows) {
+    for (const WindowRecords& window : kProgramWindows) {
         EXPECT_EQ(&window.windowRecord(), &window.windowRecord()) << "built once";
         EXPECT_EQ(&window.controlLayouts(), &window.controlLayouts()) << "built once";
     }
