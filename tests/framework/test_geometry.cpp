@@ -21,12 +21,11 @@ namespace {
 
 constexpr int kMax = 16777215;
 
-const std::vector<std::pair<fw::ControlClass, const char*>> kClasses = {
-    {fw::ControlClass::TabPanel, "TabPanel"},   {fw::ControlClass::PopupMenu, "PopupMenu"},
-    {fw::ControlClass::LittleArrows, "LittleArrows"}, {fw::ControlClass::StaticText, "StaticText"},
-    {fw::ControlClass::Listbox, "Listbox"},     {fw::ControlClass::PushButton, "PushButton"},
-    {fw::ControlClass::EditField, "EditField"}, {fw::ControlClass::Separator, "Separator"},
-    {fw::ControlClass::Rectangle, "Rectangle"}, {fw::ControlClass::Canvas, "Canvas"},
+const fw::ControlClass kClasses[] = {
+    fw::ControlClass::TabPanel,  fw::ControlClass::PopupMenu, fw::ControlClass::LittleArrows,
+    fw::ControlClass::StaticText, fw::ControlClass::Listbox,  fw::ControlClass::PushButton,
+    fw::ControlClass::EditField, fw::ControlClass::Separator, fw::ControlClass::Rectangle,
+    fw::ControlClass::Canvas,
 };
 
 // Applies a String entry (a control's Name, a window's Title) and one Integer entry
@@ -63,7 +62,8 @@ TEST_F(GeometryTest, EveryControlClassTakesTheRangeAndRefusesValuesOutsideIt)
     const qsizetype offset = fw::encodeRecord({{"Name", "Probe"}}).size();
     build([&](fw::Window* window) {
         int number = 0;
-        for (const auto& [controlClass, className] : kClasses) {
+        for (fw::ControlClass controlClass : kClasses) {
+            const char* className = fw::controlClassName(controlClass);
             fw::RectControl* control = fw::newControl(controlClass);
             window->_AddControl(QStringLiteral("C%1").arg(++number), control);
             for (const Row& row : rows) {
@@ -161,7 +161,7 @@ TEST_F(GeometryTest, TheLargestControlsPaintWithoutHugeImages)
     };
     auto* window = build([](fw::Window* w) {
         int number = 0;
-        for (const auto& [controlClass, className] : kClasses) {
+        for (fw::ControlClass controlClass : kClasses) {
             fw::RectControl* control = fw::newControl(controlClass);
             w->_AddControl(QStringLiteral("C%1").arg(++number), control);
             fw::_SetProperties(control, fw::encodeRecord({{"Left", number * 50}, {"Top", number * 40},
