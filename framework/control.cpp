@@ -496,10 +496,14 @@ QFont TextControl::font() const
     QFont font = QApplication::font();
     const bool system = textFont_.isEmpty() || StrEquals(textFont_, QStringLiteral("System"));
     if (!system) {
-        font.setFamilies({textFont_});
-        // Qt's matching still finds a font that covers the text; the named faces
-        // that a platform lacks are serif faces, so prefer a serif stand-in.
-        if (!QFontDatabase::hasFamily(textFont_))
+        // A face that the platform lacks is asked for by the substitutes registered for
+        // it (QFont::insertSubstitutions), when there are any: Qt would find them too,
+        // but only after building fallback lists for the missing name. The named faces
+        // that a platform lacks are serif faces, so prefer a serif stand-in either way.
+        const bool listed = QFontDatabase::families().contains(textFont_, Qt::CaseInsensitive);
+        const QStringList substitutes = listed ? QStringList() : QFont::substitutes(textFont_);
+        font.setFamilies(substitutes.isEmpty() ? QStringList{textFont_} : substitutes);
+        if (!listed)
             font.setStyleHint(QFont::Serif);
     }
     if (textSize_ > 0)
