@@ -52,6 +52,13 @@ QSize ListHeading::sizeHint() const
 
 // The heading is in place before the model: Qt's default heading, which it replaces,
 // never connects to the model.
+// Qt repaints a heading's sections over a selection so that it can highlight them; a
+// heading that highlights nothing looks the same whatever is selected.
+QRegion ListHeading::visualRegionForSelection(const QItemSelection& selection) const
+{
+    return highlightSections() ? QHeaderView::visualRegionForSelection(selection) : QRegion();
+}
+
 ListTable::ListTable(Listbox* owner)
     : owner_(owner), heading_(new ListHeading(this)), cells_(new QStandardItemModel(this))
 {

@@ -28,6 +28,9 @@ public:
     void setHeight(int height);
     QSize sizeHint() const override;
 
+protected:
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+
 private:
     int height_ = -1;
 };
