@@ -34,7 +34,9 @@ size_t qHash(const ControlNames::Key& key, size_t seed) noexcept
             c = QChar::surrogateToUcs4(units[i], units[i + 1]);
             ++i;
         }
-        hash = (hash ^ QChar::toCaseFolded(c)) * 1099511628211ULL;
+        // ASCII folds to lower case; asking Qt costs a call per character.
+        const char32_t folded = c < 0x80 ? (c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) : QChar::toCaseFolded(c);
+        hash = (hash ^ folded) * 1099511628211ULL;
     }
     return hash;
 }
