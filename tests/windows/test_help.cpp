@@ -11,6 +11,8 @@
 #include "framework/menus.h"
 
 #include <QMainWindow>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QTest>
 #include <QTextEdit>
@@ -125,6 +127,22 @@ TEST_F(HelpTest, FileCloseClosesOnlyTheHelpWindowWithoutAQuestion)
     EXPECT_FALSE(Help()->_FileClose_Action());
     EXPECT_EQ(windowtests::openWindowsOf<class Help>(), 0);
     EXPECT_FALSE(main->isClosed());
+}
+
+// The style's pixmaps drawn for a window are cached under its palettes' identities,
+// which no later window has: a window that goes takes them with it, so that opening
+// Help again and again leaves nothing behind.
+TEST_F(HelpTest, AClosedWindowLeavesNoCachedPixmapsBehind)
+{
+    class Help* help = Help();
+    help->widget()->grab(); // paints the field and its scroll bar
+    QPixmap drawn(4, 4);
+    drawn.fill(Qt::red);
+    QPixmapCache::insert(QStringLiteral("drawn while Help was open"), drawn);
+    help->Close();
+    windowtests::destroyClosedWindows();
+    QPixmap found;
+    EXPECT_FALSE(QPixmapCache::find(QStringLiteral("drawn while Help was open"), &found));
 }
 
 // The window sets no bar of its own, yet the shortcut reaches it.
