@@ -191,20 +191,22 @@ TEST_F(ControlNamesTest, TheControlsBelowAChangedControlFollowIt)
     fw::Rectangle* frame = nullptr;
     fw::StaticText* inFrame = nullptr;
     fw::StaticText* label = nullptr;
+    // A control named as standing on a page of a parent named in any case.
+    const auto onPage = [](fw::RectControl* control, const char* parent, int page) {
+        control->setInitialParent(QString::fromLatin1(parent));
+        control->setTabPanelIndex(page);
+    };
     auto* window = build([&](fw::Window* w) {
         upper = place<fw::TabPanel>(w, "Upper", QRect(0, 0, 300, 100));
         lower = place<fw::TabPanel>(w, "Lower", QRect(0, 110, 300, 100));
         for (fw::TabPanel* panel : {upper, lower})
             panel->setTabDefinition("One\rTwo");
         frame = place<fw::Rectangle>(w, "Frame", QRect(10, 130, 50, 50));
-        frame->setInitialParent("LOWER");
-        frame->setTabPanelIndex(2);
+        onPage(frame, "LOWER", 2);
         inFrame = place<fw::StaticText>(w, "InFrame", QRect(12, 132, 40, 18));
-        inFrame->setInitialParent("frame");
-        inFrame->setTabPanelIndex(2);
+        onPage(inFrame, "frame", 2);
         label = place<fw::StaticText>(w, "Label", QRect(10, 20, 100, 18));
-        label->setInitialParent("Upper");
-        label->setTabPanelIndex(1);
+        onPage(label, "Upper", 1);
     });
     const auto expectFollowing = [&](const char* step, std::initializer_list<fw::RectControl*> shown) {
         SCOPED_TRACE(step);
