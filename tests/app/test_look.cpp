@@ -1,0 +1,93 @@
+// The four windows under a dark theme.
+#include "app/startup.h"
+#include "main_window/oruvel.h"
+#include "windows/about_box.h"
+#include "windows/help.h"
+#include "windows/info.h"
+
+#include "framework/tab_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+
+#include <cmath>
+
+namespace {
+
+class Look : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registerProgramClasses();
+        runSteps(std::vector<ProgramStep>(mainSteps().begin(), mainSteps().end() - 1)); // short of the event loop
+        windows = {Oruvel(), AboutBox(), Info(), Help()};
+        for (fw::Window* window : windows)
+            window->Show();
+    }
+    void TearDown() override { setPalette(light), shutdown(); }
+    static void setPalette(const QPalette& palette) { QApplication::setPalette(palette), QApplication::processEvents(); }
+    const QPalette light = QApplication::palette();
+    std::vector<fw::Window*> windows;
+};
+
+// WCAG 2 contrast ratio, from relative luminance.
+double contrast(QRgb a, QRgb b)
+{
+    const auto lum = [](QRgb c) {
+        const auto lin = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c)) + 0.05;
+    };
+    return std::max(lum(a), lum(b)) / std::min(lum(a), lum(b));
+}
+
+// The area's commonest colour, the background, and its ink: the colour that stands out most from it.
+std::pair<QRgb, QRgb> backgroundAndInk(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    for (int i = 0; i < area.width() * area.height(); ++i)
+        ++counts[image.pixel(area.left() + i % area.width(), area.top() + i / area.width())];
+    QRgb background = counts.cbegin().key();
+    QRgb ink = background;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        background = it.value() > counts.value(background) ? it.key() : background;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        ink = contrast(it.key(), background) > contrast(ink, background) ? it.key() : ink;
+    return {background, ink};
+}
+
+// On every page, each text stands out at least 4.5:1 from what lies behind it, or keeps
+// its label's own colour on the light window that colour was chosen for.
+TEST_F(Look, EveryTextIsReadableUnderADarkPalette)
+{
+    for (const auto& [top, lower] : std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {0, 2}}) {
+        windows[0]->control<fw::TabPanel>("TabPanel2")->setValue(top);
+        windows[0]->control<fw::TabPanel>("InfoPanel")->setValue(lower);
+        for (fw::Window* window : windows) {
+            setPalette(light);
+            const QImage designed = window->widget()->grab().toImage();
+            setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
+            const QImage dark = window->widget()->grab().toImage();
+            for (QWidget* text : window->widget()->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(text);
+                const auto* button = qobject_cast<QAbstractButton*>(text);
+                if (!text->isVisible() || (label && label->text().isEmpty()) || (button && button->text().isEmpty())
+                    || !(label || button || text->inherits("QLineEdit") || text->inherits("QAbstractScrollArea")
+                         || text->inherits("QComboBox") || text->inherits("QTabBar") || text->inherits("QMenuBar")))
+                    continue;
+                const QRect area = QRect(text->mapTo(window->widget(), QPoint()), text->size()) & dark.rect();
+                const auto [background, ink] = backgroundAndInk(dark, area);
+                const bool ownColour = label && ink == label->palette().color(QPalette::WindowText).rgb()
+                    && background == backgroundAndInk(designed, area).first;
+                EXPECT_TRUE(ownColour || contrast(ink, background) >= 4.5) << window->Title().toStdString() << ": "
+                    << text->metaObject()->className() << " " << (label ? label->text().toStdString() : "");
+            }
+        }
+    }
+}
+
+} // namespace
