@@ -1,5 +1,6 @@
 #include "window_widget.h"
 
+#include "accessible_names.h"
 #include "events.h"
 #include "members.h"
 #include "window.h"
@@ -70,6 +71,12 @@ void ContentWidget::changeEvent(QEvent* event)
     const QEvent::Type type = event->type();
     if (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange || type == QEvent::StyleChange)
         followUserPalette();
+}
+
+void ContentWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    nameForAssistiveTechnology(owner_->controls());
 }
 
 void ContentWidget::setBackground(bool painted, const QColor& color)

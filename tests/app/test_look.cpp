@@ -1,4 +1,4 @@
-// The four windows under a dark theme.
+// The four windows under a dark theme, and what assistive technology finds in them.
 #include "app/startup.h"
 #include "main_window/oruvel.h"
 #include "windows/about_box.h"
@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
@@ -88,6 +89,40 @@ TEST_F(Look, EveryTextIsReadableUnderADarkPalette)
             }
         }
     }
+}
+
+// Collects the window's widgets that take the focus or show data and that a screen
+// reader finds no name for, neither their own nor their label's, and canvases that it
+// does not take for pictures.
+void walk(QAccessibleInterface* iface, const QWidget* top, QStringList& faults)
+{
+    for (int i = 0; i < iface->childCount(); ++i)
+        walk(iface->child(i), top, faults);
+    auto* widget = qobject_cast<QWidget*>(iface->object());
+    if (!widget || widget->window() != top)
+        return;
+    const QAccessible::Role role = iface->role();
+    const bool canvas = widget->inherits("fw::CanvasWidget");
+    const auto labels = iface->relations(QAccessible::Label);
+    const bool named = !(labels.isEmpty() ? iface : labels.first().first)->text(QAccessible::Name).trimmed().isEmpty();
+    if (!named && (canvas || (iface->state().focusable && !widget->focusProxy()) || role == QAccessible::EditableText
+                   || role == QAccessible::Table || role == QAccessible::List || role == QAccessible::ComboBox || role == QAccessible::PushButton))
+        faults << QStringLiteral("unnamed ") + QString::fromLatin1(widget->metaObject()->className());
+    if (canvas && role != QAccessible::Graphic)
+        faults << QStringLiteral("canvas not a picture");
+}
+
+TEST_F(Look, AssistiveTechnologyFindsEveryControlNamed)
+{
+    for (fw::Window* window : windows) {
+        QStringList faults;
+        walk(QAccessible::queryAccessibleInterface(window->widget()), window->widget(), faults);
+        EXPECT_TRUE(faults.isEmpty()) << window->Title().toStdString() << ": " << faults.join(", ").toStdString();
+    }
+    // A caption is tied to its field: the pop-up beside "Sex" is labelled by it.
+    const auto labels = QAccessible::queryAccessibleInterface(windows[0]->findControl("Sex")->widget())->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first().first->text(QAccessible::Name), "Sex");
 }
 
 } // namespace
