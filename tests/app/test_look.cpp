@@ -5,18 +5,20 @@
 #include "windows/help.h"
 #include "windows/info.h"
 
+#include "framework/accessible_names.h"
 #include "framework/tab_panel.h"
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -52,13 +54,9 @@ std::pair<QRgb, QRgb> backgroundAndInk(const QImage& image, const QRect& area)
     QHash<QRgb, int> counts;
     for (int i = 0; i < area.width() * area.height(); ++i)
         ++counts[image.pixel(area.left() + i % area.width(), area.top() + i / area.width())];
-    QRgb background = counts.cbegin().key();
-    QRgb ink = background;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        background = it.value() > counts.value(background) ? it.key() : background;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        ink = contrast(it.key(), background) > contrast(ink, background) ? it.key() : ink;
-    return {background, ink};
+    const QList<QRgb> colours = counts.keys();
+    const QRgb back = *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return counts[a] < counts[b]; });
+    return {back, *std::max_element(colours.begin(), colours.end(), [&](QRgb a, QRgb b) { return contrast(a, back) < contrast(b, back); })};
 }
 
 // On every page, each text stands out at least 4.5:1 from what lies behind it, or keeps
@@ -74,11 +72,10 @@ TEST_F(Look, EveryTextIsReadableUnderADarkPalette)
             setPalette(QPalette(QColor(0x35, 0x35, 0x35)));
             const QImage dark = window->widget()->grab().toImage();
             for (QWidget* text : window->widget()->findChildren<QWidget*>()) {
+                static const char* const kShowText[] = {"QLabel", "QPushButton", "QLineEdit", "QAbstractScrollArea", "QComboBox", "QTabBar", "QMenuBar"};
                 const auto* label = qobject_cast<QLabel*>(text);
-                const auto* button = qobject_cast<QAbstractButton*>(text);
-                if (!text->isVisible() || (label && label->text().isEmpty()) || (button && button->text().isEmpty())
-                    || !(label || button || text->inherits("QLineEdit") || text->inherits("QAbstractScrollArea")
-                         || text->inherits("QComboBox") || text->inherits("QTabBar") || text->inherits("QMenuBar")))
+                if (!text->isVisible() || (label && label->text().isEmpty())
+                    || std::none_of(std::begin(kShowText), std::end(kShowText), [text](const char* name) { return text->inherits(name); }))
                     continue;
                 const QRect area = QRect(text->mapTo(window->widget(), QPoint()), text->size()) & dark.rect();
                 const auto [background, ink] = backgroundAndInk(dark, area);
@@ -123,6 +120,8 @@ TEST_F(Look, AssistiveTechnologyFindsEveryControlNamed)
     const auto labels = QAccessible::queryAccessibleInterface(windows[0]->findControl("Sex")->widget())->relations(QAccessible::Label);
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.first().first->text(QAccessible::Name), "Sex");
+    EXPECT_EQ(fw::readableName("LittleArrows1"), "Little arrows 1");
+    EXPECT_EQ(fw::readableName("daURL2"), "Da URL 2");
 }
 
 } // namespace
