@@ -1,13 +1,16 @@
 #include "window_widget.h"
 
+#include "accessible_names.h"
 #include "events.h"
 #include "members.h"
 #include "window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 
 namespace fw {
 
@@ -31,7 +34,50 @@ void WindowWidget::changeEvent(QEvent* event)
         guardedCall([this] { owner_->activated(); });
 }
 
-ContentWidget::ContentWidget(Window* owner) : owner_(owner) {}
+namespace {
+
+// A dark theme draws its window text lighter than its window.
+bool isDarkPalette(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
+}
+
+} // namespace
+
+ContentWidget::ContentWidget(Window* owner) : owner_(owner)
+{
+    followUserPalette();
+}
+
+// Under a light palette the content inherits the window's palette untouched; under a
+// dark one it takes the style's standard palette, its light one, and paints its own
+// background in it, so that black text and the controls' recorded colours stand on the
+// window they were chosen for.
+void ContentWidget::followUserPalette()
+{
+    const bool substitute = isDarkPalette(QApplication::palette(this));
+    if (substitute)
+        setPalette(style()->standardPalette());
+    else if (testAttribute(Qt::WA_SetPalette))
+        setPalette(QPalette());
+    setAutoFillBackground(substitute);
+}
+
+void ContentWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // A new application palette reaches the content as its window's palette changes;
+    // setting the same palette again raises nothing.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange || type == QEvent::StyleChange)
+        followUserPalette();
+}
+
+void ContentWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    nameForAssistiveTechnology(owner_->controls());
+}
 
 void ContentWidget::setBackground(bool painted, const QColor& color)
 {
