@@ -343,7 +343,7 @@ void Window::contentResized(const QSize& size)
     if (delta.isNull())
         return;
     for (RectControl* control : controls_)
-        control->followWindowResize(delta.width(), delta.height());
+        control->followWindowResize(size);
 }
 
 // ---------------------------------------------------------------- controls and menus
@@ -365,7 +365,7 @@ void Window::_AddControl(const QString& name, RectControl* control)
         control->attaching_ = false;
         w->raise(); // later controls stand above earlier ones
     }
-    control->applyGeometry();
+    control->layOutAt(d->laidOutSize);
     control->attached();
     control->placementChanged();
 }
