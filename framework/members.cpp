@@ -19,6 +19,13 @@ std::string text(QStringView view)
     return view.toString().toStdString();
 }
 
+// A type for a message, as "a QString": an empty value has a type without a name.
+std::string typeText(QMetaType type)
+{
+    const char* name = type.name();
+    return name ? std::string("a ") + name : std::string("an empty value");
+}
+
 const QMetaMethod* findOperation(const QMetaObject* meta, QStringView name, QMetaMethod& found)
 {
     // The class's own operations first, then its bases', so a class's own member wins.
@@ -208,8 +215,8 @@ void setPropertyValue(QObject* object, QStringView name, const QVariant& value)
     const QMetaProperty property = findProperty(object, name);
     QVariant converted = value;
     if (converted.metaType() != property.metaType() && !converted.convert(property.metaType()))
-        throw TypeMismatchException("property " + text(name) + " is a " + property.metaType().name() + ", not a "
-                                    + value.metaType().name());
+        throw TypeMismatchException("property " + text(name) + " is " + typeText(property.metaType()) + ", not "
+                                    + typeText(value.metaType()));
     if (!property.write(object, std::move(converted)))
         throw RuntimeException("property " + text(name) + " cannot be written");
 }

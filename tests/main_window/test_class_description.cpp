@@ -155,3 +155,22 @@ TEST_F(ClassDescriptionTest, GrpAndGrp1AreReadAndWrittenByName)
     }
     EXPECT_THROW(fw::propertyValue(window, u"grp2"), fw::RuntimeException);
 }
+
+// Qt names no type for an empty value: the refusal still says what was given.
+TEST_F(ClassDescriptionTest, AnEmptyValueWrittenByNameIsATypeMismatch)
+{
+    const auto grp = window->grp;
+    const int width = window->Width();
+    const QString title = window->Title();
+    for (const char* name : {"grp", "Width", "Title"}) {
+        try {
+            fw::setPropertyValue(window, QString::fromLatin1(name), QVariant());
+            ADD_FAILURE() << name << " took an empty value";
+        } catch (const fw::TypeMismatchException& error) {
+            EXPECT_NE(std::string(error.what()).find("not an empty value"), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(window->grp, grp);
+    EXPECT_EQ(window->Width(), width);
+    EXPECT_EQ(window->Title(), title);
+}
