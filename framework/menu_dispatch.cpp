@@ -22,6 +22,7 @@ namespace fw {
 namespace {
 
 bool passRunning = false;
+std::uint64_t passesRun = 0;
 
 void autoEnable(MenuItem* item)
 {
@@ -137,6 +138,7 @@ void runMenuUpdatePass(Window* front)
     if (passRunning)
         return;
     passRunning = true;
+    ++passesRun;
     struct Done {
         ~Done() { passRunning = false; }
     } done;
@@ -150,6 +152,11 @@ void runMenuUpdatePass(Window* front)
         autoEnable(bar);
     if (front && !front->isClosed())
         raiseOwnEvent(*front, "EnableMenuItems", &Window::Event_EnableMenuItems);
+}
+
+std::uint64_t menuUpdatePassCount()
+{
+    return passesRun;
 }
 
 void runMenuCommand(MenuItem* item, Window* window)

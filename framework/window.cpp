@@ -226,14 +226,18 @@ void Window::placeOnFirstShow()
     d->widget->setGeometry(frame);
 }
 
+// The menus follow the window that comes to the front in one update pass: the one that
+// its Activate handler asks for, or else the framework's own.
 void Window::activated()
 {
     if (d->state != Private::State::Open)
         return;
     windowlists::broughtToFront(this);
     applyMenuView();
+    const std::uint64_t passesBefore = menuUpdatePassCount();
     raiseOwnEvent(*this, "Activate", &Window::Event_Activate);
-    runMenuUpdatePass(this);
+    if (menuUpdatePassCount() == passesBefore)
+        runMenuUpdatePass(this);
 }
 
 void Window::EnableMenuItems()
