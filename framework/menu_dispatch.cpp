@@ -117,7 +117,7 @@ void quitApplication()
         QCoreApplication::exit(0);
 }
 
-bool handledBy(const std::function<bool()>& handler)
+bool handledBy(const MenuHandler& handler)
 {
     return handler && handler();
 }
@@ -151,7 +151,7 @@ void runMenuUpdatePass(Window* front)
     for (MenuBar* bar : bars)
         autoEnable(bar);
     if (front && !front->isClosed())
-        raiseOwnEvent(*front, "EnableMenuItems", &Window::Event_EnableMenuItems);
+        raiseOwnEvent<void()>(*front, "EnableMenuItems");
 }
 
 std::uint64_t menuUpdatePassCount()

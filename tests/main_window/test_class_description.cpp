@@ -1,5 +1,6 @@
-// The main window's class description: its operations by name in declared order with
-// their signatures, its event table, its control accessors and its two stored fields.
+// The main window's class description: Window's operations and then its own by name in
+// declared order with their signatures, its event table, its control accessors and its
+// two stored fields.
 #include "main_window_fixture.h"
 #include "url_spy.h"
 
@@ -80,9 +81,9 @@ const std::vector<testsupport::Operation>& operations()
 
 } // namespace
 
-TEST_F(ClassDescriptionTest, SixtyOperationsInDeclaredOrderWithTheirSignatures)
+TEST_F(ClassDescriptionTest, WindowsOperationsThenSixtyOwnInDeclaredOrderWithTheirSignatures)
 {
-    testsupport::expectOperations(window, operations());
+    testsupport::expectOperations(window, testsupport::windowOperations(), operations());
     EXPECT_EQ(fw::registeredNameOf(window->metaObject()), "Oruvel.Oruvel");
 }
 
