@@ -109,7 +109,7 @@ void ContentWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
-    mouseCaptured_ = guardedCall([this, at] { return raiseOwnEvent(*owner_, "MouseDown", &Window::Event_MouseDown, at.x(), at.y()); });
+    mouseCaptured_ = guardedCall([this, at] { return raiseOwnEvent<bool(int, int)>(*owner_, "MouseDown", at.x(), at.y()); });
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -119,7 +119,7 @@ void ContentWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     mouseCaptured_ = false;
     const QPoint at = event->position().toPoint();
-    guardedCall([this, at] { raiseOwnEvent(*owner_, "MouseUp", &Window::Event_MouseUp, at.x(), at.y()); });
+    guardedCall([this, at] { raiseOwnEvent<void(int, int)>(*owner_, "MouseUp", at.x(), at.y()); });
 }
 
 void ContentWidget::resizeEvent(QResizeEvent* event)

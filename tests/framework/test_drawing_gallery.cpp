@@ -107,8 +107,12 @@ void drawCompass(fw::Canvas* canvas)
 }
 
 class GalleryWindow : public fw::Window {
+    Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+
 public:
-    void Layout() override
+    Q_INVOKABLE void Layout()
     {
         fw::_SetProperties(this, fw::encodeRecord({{"Width", 410},
                                                    {"Height", 250},
@@ -116,7 +120,7 @@ public:
                                                    {"Resizeable", false},
                                                    {"Visible", true}}));
     }
-    void CreateControls() override
+    Q_INVOKABLE void CreateControls()
     {
         for (const GalleryEntry& entry : galleryControls()) {
             _AddControl(QString::fromUtf8(entry.name), fw::newControl(entry.controlClass));
@@ -286,3 +290,5 @@ TEST_F(DrawingGallery, BordersRulesAndCellsLandOnTheirPixels)
 }
 
 } // namespace
+
+#include "test_drawing_gallery.moc"
