@@ -9,8 +9,8 @@ cd "$(dirname "$0")/.."
 runs=${1:-20}
 build_dir=build
 
-scripts/deps.sh valgrind
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+scripts/deps.sh --benchmarks valgrind
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORUVEL_BENCHMARKS=ON >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target oruvel_bench >/dev/null
 bench="$build_dir/bench/oruvel_bench"
 export QT_QPA_PLATFORM=offscreen
