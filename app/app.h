@@ -11,7 +11,7 @@ class App : public fw::Application {
 
 public:
     // The Open event: enables the shared menu bar.
-    Q_INVOKABLE void Event_Open() override;
+    Q_INVOKABLE void Event_Open();
 
     // The application's menu commands (menu_commands.cpp); each returns False.
     Q_INVOKABLE bool _AppleAboutOruvel_Action();

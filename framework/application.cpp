@@ -60,15 +60,15 @@ void Application::setMenuBar(fw::MenuBar* bar)
     menuBar_ = bar;
 }
 
-void Application::_AddMenuHandler(const QString& itemName, std::function<bool()> handler)
+void Application::_AddMenuHandler(const QString& itemName, MenuHandler handler)
 {
     menuHandlers_[handlerKey(itemName)] = std::move(handler);
 }
 
-std::function<bool()> Application::menuHandler(const QString& itemName) const
+MenuHandler Application::menuHandler(const QString& itemName) const
 {
     const auto found = menuHandlers_.find(handlerKey(itemName));
-    return found == menuHandlers_.end() ? std::function<bool()>() : found->second;
+    return found == menuHandlers_.end() ? MenuHandler() : found->second;
 }
 
 QString Application::ShortVersion() const
@@ -99,7 +99,7 @@ int Application::runEventLoop()
 {
     if (quitRequested_)
         return quitCode_;
-    raiseOwnEvent(*this, "Open", &Application::Event_Open);
+    raiseOwnEvent<void()>(*this, "Open");
     if (quitRequested_)
         return quitCode_;
     if (!QCoreApplication::instance())

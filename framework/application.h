@@ -17,7 +17,9 @@ class MenuBar;
 class ResourceFork;
 
 // The application object. The program derives its own class and registers one
-// instance; menu commands that no front window takes go to its handlers.
+// instance; menu commands that no front window takes go to its handlers. The derived
+// class handles the Open event through its event table and overrides nothing of
+// Application's; Application's operations below come first in its table.
 class Application : public QObject, public EventSource {
     Q_OBJECT
 
@@ -31,13 +33,16 @@ public:
     // from then on and deletes the one registered before, if any.
     void registerAsApplication();
 
+    // --- operations, by name in this order ---
+    // Ends the event loop with the code (or, before it runs, makes it return at once).
+    Q_INVOKABLE void Quit(int code);
+    // Binds a menu item, by name, to a handler that serves whichever window is in front
+    // when the window's own handlers do not take the command.
+    Q_INVOKABLE void _AddMenuHandler(const QString& itemName, fw::MenuHandler handler);
+
     fw::MenuBar* MenuBar() const;
     void setMenuBar(fw::MenuBar* bar);
-    void _AddMenuHandler(const QString& itemName, std::function<bool()> handler);
-    std::function<bool()> menuHandler(const QString& itemName) const;
-
-    // The application's Open event, raised when the event loop starts.
-    virtual void Event_Open() {}
+    MenuHandler menuHandler(const QString& itemName) const;
 
     // The project's version, as "2.0"; until set, QCoreApplication::applicationVersion().
     QString ShortVersion() const;
@@ -45,12 +50,11 @@ public:
     // The application's resources (pictures by id); never nil while the application lives.
     fw::ResourceFork* ResourceFork() const;
 
-    // Ends the event loop with the code (or, before it runs, makes it return at once).
-    void Quit(int code = 0);
     bool quitRequested() const { return quitRequested_; }
     int quitCode() const { return quitCode_; }
 
-    // Raises Open, then runs Qt's event loop until Quit. Returns the quit code.
+    // Raises Open (handled through the class's event table, members.h), then runs Qt's
+    // event loop until Quit. Returns the quit code.
     int runEventLoop();
 
     // Tells the user about an exception that escaped the program, in a modal message
@@ -59,7 +63,7 @@ public:
 
 private:
     QPointer<fw::MenuBar> menuBar_;
-    std::map<QString, std::function<bool()>> menuHandlers_;
+    std::map<QString, MenuHandler> menuHandlers_;
     QString shortVersion_;
     bool shortVersionSet_ = false;
     std::unique_ptr<fw::ResourceFork> resourceFork_;

@@ -2,13 +2,29 @@
 
 #include "canvas.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace fw {
 
+namespace {
+
+// Assistive technology presents a canvas as the picture it is.
+QAccessibleInterface* accessibleCanvas(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(CanvasWidget::staticMetaObject.className()) && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 CanvasWidget::CanvasWidget(Canvas* owner) : owner_(owner)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleCanvas), true);
+    Q_UNUSED(factoryInstalled);
     // Transparent: what lies beneath the canvas shows where nothing is drawn.
     setAutoFillBackground(false);
     setFocusPolicy(Qt::NoFocus);

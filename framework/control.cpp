@@ -94,29 +94,57 @@ void RectControl::detachFromWidgets()
 void RectControl::setLeft(int left)
 {
     checkRange(left, -kMaxCoordinate, kMaxCoordinate, "RectControl.Left");
-    left_ = left;
-    applyGeometry();
+    rebase();
+    layout_.left = left;
+    place();
 }
 
 void RectControl::setTop(int top)
 {
     checkRange(top, -kMaxCoordinate, kMaxCoordinate, "RectControl.Top");
-    top_ = top;
-    applyGeometry();
+    rebase();
+    layout_.top = top;
+    place();
 }
 
 void RectControl::setWidth(int width)
 {
     checkRange(width, 0, kMaxCoordinate, "RectControl.Width");
-    width_ = width;
-    applyGeometry();
+    rebase();
+    layout_.width = width;
+    place();
 }
 
 void RectControl::setHeight(int height)
 {
     checkRange(height, 0, kMaxCoordinate, "RectControl.Height");
-    height_ = height;
-    applyGeometry();
+    rebase();
+    layout_.height = height;
+    place();
+}
+
+void RectControl::setLockLeft(bool lock)
+{
+    rebase();
+    lockLeft_ = lock;
+}
+
+void RectControl::setLockTop(bool lock)
+{
+    rebase();
+    lockTop_ = lock;
+}
+
+void RectControl::setLockRight(bool lock)
+{
+    rebase();
+    lockRight_ = lock;
+}
+
+void RectControl::setLockBottom(bool lock)
+{
+    rebase();
+    lockBottom_ = lock;
 }
 
 // The widget is a child of the window's content area, whose origin is the content's
@@ -272,23 +300,53 @@ void RectControl::applyTabOrder()
         QWidget::setTabOrder(order[i - 1]->widget(), order[i]->widget());
 }
 
-void RectControl::followWindowResize(int dw, int dh)
+void RectControl::layOutAt(QSize size)
 {
-    const auto moved = [](int value, int delta, int low) {
-        return int(std::clamp<qint64>(qint64(value) + delta, low, kMaxCoordinate));
-    };
+    layoutSize_ = size;
+    windowSize_ = size;
+    place();
+}
+
+void RectControl::followWindowResize(QSize size)
+{
+    windowSize_ = size;
+    place();
+}
+
+RectControl::Layout RectControl::followed() const
+{
+    Layout now = layout_;
+    const qint64 dw = qint64(windowSize_.width()) - layoutSize_.width();
+    const qint64 dh = qint64(windowSize_.height()) - layoutSize_.height();
     if (lockRight_) {
         if (lockLeft_)
-            width_ = moved(width_, dw, 0);
+            now.width += dw;
         else
-            left_ = moved(left_, dw, -kMaxCoordinate);
+            now.left += dw;
     }
     if (lockBottom_) {
         if (lockTop_)
-            height_ = moved(height_, dh, 0);
+            now.height += dh;
         else
-            top_ = moved(top_, dh, -kMaxCoordinate);
+            now.top += dh;
     }
+    return now;
+}
+
+void RectControl::rebase()
+{
+    layout_ = followed();
+    layoutSize_ = windowSize_;
+}
+
+void RectControl::place()
+{
+    const Layout now = followed();
+    const auto within = [](qint64 value, qint64 low) { return int(std::clamp<qint64>(value, low, kMaxCoordinate)); };
+    left_ = within(now.left, -kMaxCoordinate);
+    top_ = within(now.top, -kMaxCoordinate);
+    width_ = within(now.width, 0);
+    height_ = within(now.height, 0);
     applyGeometry();
 }
 

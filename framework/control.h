@@ -92,13 +92,13 @@ public:
     int Height() const { return height_; }
     void setHeight(int height);
     bool LockLeft() const { return lockLeft_; }
-    void setLockLeft(bool lock) { lockLeft_ = lock; }
+    void setLockLeft(bool lock);
     bool LockTop() const { return lockTop_; }
-    void setLockTop(bool lock) { lockTop_ = lock; }
+    void setLockTop(bool lock);
     bool LockRight() const { return lockRight_; }
-    void setLockRight(bool lock) { lockRight_ = lock; }
+    void setLockRight(bool lock);
     bool LockBottom() const { return lockBottom_; }
-    void setLockBottom(bool lock) { lockBottom_ = lock; }
+    void setLockBottom(bool lock);
     int TabIndex() const { return tabIndex_; }
     void setTabIndex(int index);
     // The control's own visibility; whether it is shown also depends on its parent.
@@ -119,9 +119,10 @@ public:
     // Whether a child that carries this tab page (1-based; 0 for none) is shown while
     // this control is shown. Tab panels show only their current page.
     virtual bool showsPage(int tabPanelIndex) const;
-    // Moves the edges that are locked by the change of the window's content size; an
+    // Places the locked edges for the window's content size: they keep their distances
+    // to the window's edges as the geometry was set, whatever sizes came between; an
     // edge stops at the end of the geometry range.
-    void followWindowResize(int dw, int dh);
+    void followWindowResize(QSize size);
     // Recomputes the widget's visibility from isShown().
     void updateShown();
 
@@ -148,6 +149,21 @@ protected:
 
 private:
     friend class Window;
+    // The geometry as set stands for this content size of the window.
+    void layOutAt(QSize size);
+    // The geometry as set, moved by the locked edges to the window's present size.
+    struct Layout {
+        qint64 left = 0;
+        qint64 top = 0;
+        qint64 width = 0;
+        qint64 height = 0;
+    };
+    Layout followed() const;
+    // The geometry as set now stands for the window's present size, so that a new
+    // value or lock takes effect from there.
+    void rebase();
+    // The widget's geometry: the followed layout within the geometry range.
+    void place();
     void applyGeometry();
     bool isShownAt(int depth) const;
     // The control named by InitialParent, resolved again only when InitialParent or
@@ -173,6 +189,12 @@ private:
     int top_ = 0;
     int width_ = 0;
     int height_ = 0;
+    // Unclamped, so that a window made smaller than its controls and enlarged again
+    // gives them back their places.
+    Layout layout_;
+    // The window's content size that layout_ stands for, and the one it has now.
+    QSize layoutSize_;
+    QSize windowSize_;
     bool lockLeft_ = false;
     bool lockTop_ = false;
     bool lockRight_ = false;

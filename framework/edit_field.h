@@ -72,7 +72,7 @@ public:
     void setMask(const QString& mask) { mask_ = mask; }
     bool ReadOnly() const { return readOnly_; }
     void setReadOnly(bool readOnly);
-    // The most characters the user can type or paste, 0 for no limit. Text set by
+    // The most characters the user can type, paste or drop, 0 for no limit. Text set by
     // the code is kept whole.
     int LimitText() const { return limitText_; }
     void setLimitText(int limit);

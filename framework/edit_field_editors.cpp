@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 #include <limits>
@@ -90,15 +91,6 @@ void LimitedTextEdit::inputMethodEvent(QInputMethodEvent* event)
 
 namespace {
 
-// A drag or drop goes on to Qt's editor only when it carries data.
-bool carriesData(QDropEvent* event)
-{
-    if (event->mimeData())
-        return true;
-    event->ignore();
-    return false;
-}
-
 // No data, or data without a single format: Qt's editor reads the first format of what
 // it is given without looking whether there is one.
 bool isAbsent(const QMimeData* source)
@@ -106,24 +98,77 @@ bool isAbsent(const QMimeData* source)
     return !source || source->formats().isEmpty();
 }
 
+constexpr qsizetype kNoLimit = std::numeric_limits<qsizetype>::max();
+
+// `length`: the characters that the drop carries; `room`: the characters that the
+// field can take; `ownMove`: the text moves within the field itself.
+DropFit fitDrop(const QDropEvent& event, qsizetype length, qsizetype room, bool ownMove)
+{
+    if (length <= 0 || room <= 0)
+        return DropFit::Refused;
+    if (length <= room)
+        return DropFit::Whole;
+    // A move within the field takes its text out before it inserts it, so only a copy
+    // can be cut to fit, and only when the drag allows one.
+    if (ownMove || !(event.possibleActions() & Qt::CopyAction))
+        return DropFit::Refused;
+    return DropFit::Part;
+}
+
+// Runs Qt's handling of a drag or drop event as the fit allows.
+template <typename QtHandling>
+void handleDrop(QDropEvent* event, DropFit fit, QtHandling&& qtHandling)
+{
+    if (fit == DropFit::Refused) {
+        event->ignore();
+        return;
+    }
+    qtHandling();
+    // Qt accepts the action that the drag proposes, a move as often as not.
+    if (fit == DropFit::Part && event->isAccepted())
+        event->setDropAction(Qt::CopyAction);
+}
+
 } // namespace
+
+qsizetype LengthLimiter::room(qsizetype kept) const
+{
+    if (limit_ <= 0 || suspended_)
+        return kNoLimit;
+    return std::max<qsizetype>(limit_, lastLength_) - kept;
+}
+
+DropFit LineEditor::fitOf(const QDropEvent& event) const
+{
+    const QMimeData* data = event.mimeData();
+    if (isAbsent(data) || !data->hasText() || isReadOnly() || !isEnabled())
+        return DropFit::Refused;
+    // Qt's single-line editor drops its own text as a copy, beside its selection.
+    const auto* limiter = dynamic_cast<const LengthLimiter*>(validator());
+    const qsizetype room = limiter ? limiter->room(Len(text())) : kNoLimit;
+    return fitDrop(event, Len(data->text()), room, false);
+}
 
 void LineEditor::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (carriesData(event))
-        QLineEdit::dragEnterEvent(event);
+    handleDrop(event, fitOf(*event), [&] { QLineEdit::dragEnterEvent(event); });
 }
 
 void LineEditor::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (carriesData(event))
-        QLineEdit::dragMoveEvent(event);
+    handleDrop(event, fitOf(*event), [&] { QLineEdit::dragMoveEvent(event); });
 }
 
 void LineEditor::dropEvent(QDropEvent* event)
 {
-    if (carriesData(event))
-        QLineEdit::dropEvent(event);
+    handleDrop(event, fitOf(*event), [&] { QLineEdit::dropEvent(event); });
+}
+
+QString LimitedTextEdit::insertedText(const QMimeData* source) const
+{
+    if (acceptRichText() && source->hasHtml())
+        return QTextDocumentFragment::fromHtml(source->html()).toPlainText();
+    return source->text();
 }
 
 bool LimitedTextEdit::canInsertFromMimeData(const QMimeData* source) const
@@ -137,12 +182,44 @@ void LimitedTextEdit::insertFromMimeData(const QMimeData* source)
     if (isAbsent(source) || isReadOnly())
         return;
     const qsizetype space = room();
-    if (!source->hasText() || Len(source->text()) <= space) {
+    const QString text = insertedText(source);
+    if (Len(text) <= space) {
         QTextEdit::insertFromMimeData(source);
         return;
     }
     if (space > 0)
-        textCursor().insertText(Left(source->text(), space));
+        textCursor().insertText(Left(text, space));
+}
+
+DropFit LimitedTextEdit::fitOf(const QDropEvent& event) const
+{
+    const QMimeData* data = event.mimeData();
+    if (isAbsent(data) || !canInsertFromMimeData(data) || isReadOnly() || !isEnabled())
+        return DropFit::Refused;
+    // Qt's editor starts its drags from the viewport.
+    const bool ownMove = (event.source() == viewport() || event.source() == this)
+        && event.dropAction() == Qt::MoveAction;
+    qsizetype room = kNoLimit;
+    if (limit_ > 0) {
+        const qsizetype moved = ownMove ? Len(textCursor().selectedText()) : 0;
+        room = limit_ - (Len(toPlainText()) - moved);
+    }
+    return fitDrop(event, Len(insertedText(data)), room, ownMove);
+}
+
+void LimitedTextEdit::dragEnterEvent(QDragEnterEvent* event)
+{
+    handleDrop(event, fitOf(*event), [&] { QTextEdit::dragEnterEvent(event); });
+}
+
+void LimitedTextEdit::dragMoveEvent(QDragMoveEvent* event)
+{
+    handleDrop(event, fitOf(*event), [&] { QTextEdit::dragMoveEvent(event); });
+}
+
+void LimitedTextEdit::dropEvent(QDropEvent* event)
+{
+    handleDrop(event, fitOf(*event), [&] { QTextEdit::dropEvent(event); });
 }
 
 } // namespace fw

@@ -93,6 +93,9 @@ private:
     std::shared_ptr<const Handler> handler_;
 };
 
+// The handler of a menu item's command; true when it took the command.
+using MenuHandler = std::function<bool()>;
+
 // A handler bound to a target object and one of its methods.
 template <typename Target, typename R, typename... Args>
 std::function<R(Args...)> Delegate(Target* target, R (Target::*method)(Args...))

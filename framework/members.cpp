@@ -19,19 +19,40 @@ std::string text(QStringView view)
     return view.toString().toStdString();
 }
 
-const QMetaMethod* findOperation(const QMetaObject* meta, QStringView name, QMetaMethod& found)
+// A type for a message, as "a QString": an empty value has a type without a name.
+std::string typeText(QMetaType type)
+{
+    const char* name = type.name();
+    return name ? std::string("a ") + name : std::string("an empty value");
+}
+
+// The classes whose operations an object has, from its own class upwards: QObject's
+// members are Qt's, not the framework's.
+std::vector<const QMetaObject*> describedClasses(const QMetaObject* meta)
+{
+    std::vector<const QMetaObject*> chain;
+    for (const QMetaObject* m = meta; m && m != &QObject::staticMetaObject; m = m->superClass())
+        chain.push_back(m);
+    return chain;
+}
+
+bool isOperation(const QMetaMethod& method)
+{
+    return method.methodType() == QMetaMethod::Method;
+}
+
+bool findOperation(const QMetaObject* meta, QStringView name, QMetaMethod& found)
 {
     // The class's own operations first, then its bases', so a class's own member wins.
-    for (const QMetaObject* m = meta; m; m = m->superClass()) {
-        for (int i = m->methodOffset(); i < m->methodCount(); ++i) {
-            const QMetaMethod method = m->method(i);
+    for (const QMetaObject* m : describedClasses(meta)) {
+        for (const QMetaMethod& method : ownOperations(m)) {
             if (name == QLatin1StringView(method.name())) {
                 found = method;
-                return &found;
+                return true;
             }
         }
     }
-    return nullptr;
+    return false;
 }
 
 const ControlMember* findControlMember(const QMetaObject* meta, QStringView name)
@@ -121,11 +142,24 @@ EventTable eventTableOf(const QMetaObject* meta)
 std::vector<QMetaMethod> ownOperations(const QMetaObject* meta)
 {
     std::vector<QMetaMethod> operations;
-    for (int i = nonNil(meta, "class")->methodOffset(); i < meta->methodCount(); ++i) {
-        if (meta->method(i).methodType() == QMetaMethod::Method)
+    if (nonNil(meta, "class") == &QObject::staticMetaObject)
+        return operations;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        if (isOperation(meta->method(i)))
             operations.push_back(meta->method(i));
     }
     return operations;
+}
+
+std::vector<QMetaMethod> operationTable(const QMetaObject* meta)
+{
+    const std::vector<const QMetaObject*> chain = describedClasses(nonNil(meta, "class"));
+    std::vector<QMetaMethod> table;
+    for (auto m = chain.rbegin(); m != chain.rend(); ++m) {
+        const std::vector<QMetaMethod> own = ownOperations(*m);
+        table.insert(table.end(), own.begin(), own.end());
+    }
+    return table;
 }
 
 Signature signatureOf(const QMetaMethod& method)
@@ -208,8 +242,8 @@ void setPropertyValue(QObject* object, QStringView name, const QVariant& value)
     const QMetaProperty property = findProperty(object, name);
     QVariant converted = value;
     if (converted.metaType() != property.metaType() && !converted.convert(property.metaType()))
-        throw TypeMismatchException("property " + text(name) + " is a " + property.metaType().name() + ", not a "
-                                    + value.metaType().name());
+        throw TypeMismatchException("property " + text(name) + " is " + typeText(property.metaType()) + ", not "
+                                    + typeText(value.metaType()));
     if (!property.write(object, std::move(converted)))
         throw RuntimeException("property " + text(name) + " cannot be written");
 }
@@ -249,6 +283,15 @@ void MethodDelegate::check(const Signature& wanted, const QString& usedFor) cons
                                 + " wants " + wanted.text().toStdString());
 }
 
+std::optional<MethodDelegate> ownEventHandler(QObject& object, const char* event)
+{
+    const EventTable table = eventTableOf(object.metaObject());
+    const QByteArray* member = table.memberFor(event);
+    if (!member)
+        return std::nullopt;
+    return Delegate(&object, QString::fromLatin1(*member));
+}
+
 MethodDelegate Delegate(QObject* target, QStringView methodName)
 {
     const Member member = findMember(nonNil(target, "delegate target"), methodName);
@@ -273,7 +316,7 @@ void bindControlEvent(Window& window, const QString& controlName, const QString&
     _InstallInstanceEventHandler(control, eventName, Delegate(&window, controlName + u'_' + eventName));
 }
 
-std::function<bool()> menuHandlerDelegate(QObject* target, const QString& itemName)
+MenuHandler menuHandlerDelegate(QObject* target, const QString& itemName)
 {
     return Delegate(target, u'_' + itemName + QStringLiteral("_Action"))
         .as<bool()>(QStringLiteral("menu item ") + itemName);

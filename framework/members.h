@@ -6,7 +6,8 @@
 // event table; the control list given at registration (classes.h) names the controls
 // that its control accessors answer. Through these the framework finds and calls any
 // member by name, binds control events to handlers by name, and raises an object's
-// own events.
+// own events. Qt's own members (QObject's, and every signal and slot) are no
+// operations: nothing answered by name reaches them.
 
 #include "events.h"
 #include "exceptions.h"
@@ -19,6 +20,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -49,6 +52,9 @@ EventTable eventTableOf(const QMetaObject* meta);
 
 // The class's own operations (its Q_INVOKABLE methods, not its bases'), in order.
 std::vector<QMetaMethod> ownOperations(const QMetaObject* meta);
+// The class's whole table of operations in slot order: its topmost base's own first
+// (Window's, Application's), then each derived class's own down to the class itself.
+std::vector<QMetaMethod> operationTable(const QMetaObject* meta);
 Signature signatureOf(const QMetaMethod& method);
 
 // A member found by name: an operation of the class or of a base, or a control
@@ -135,26 +141,24 @@ void bindControlEvent(Window& window, const QString& controlName, const QString&
 
 // The handler of a menu item's command: the target's operation "_<item>_Action",
 // taking nothing and giving a Boolean, found by name.
-std::function<bool()> menuHandlerDelegate(QObject* target, const QString& itemName);
+MenuHandler menuHandlerDelegate(QObject* target, const QString& itemName);
 
-// Raises one of the object's own events. A class that declares an event table handles
-// the events the table lists, each by calling its member by name, and no others; a
-// class that declares none handles every event in the framework's own virtual member.
-template <typename R, typename Base, typename... Params, typename... Args>
-R raiseOwnEvent(Base& object, const char* event, R (Base::*ownMember)(Params...), Args&&... args)
+// The member that handles one of the object's own events: the one that its class's
+// event table binds to the event, found by name; nothing when the class does not
+// handle the event or declares no table.
+std::optional<MethodDelegate> ownEventHandler(QObject& object, const char* event);
+
+// Raises one of the object's own events, of the given signature: the class's handler,
+// if its table names one, is called by name; otherwise nothing runs and the result is
+// the type's default. A handler whose signature differs raises TypeMismatchException.
+template <typename Function, typename... Args>
+auto raiseOwnEvent(QObject& object, const char* event, Args&&... args)
 {
-    const EventTable table = eventTableOf(object.metaObject());
-    if (!table.declared)
-        return (object.*ownMember)(std::forward<Args>(args)...);
-    const QByteArray* member = table.memberFor(event);
-    if (!member) {
-        if constexpr (std::is_void_v<R>)
-            return;
-        else
-            return R{};
-    }
-    const MethodDelegate delegate = Delegate(&object, QString::fromLatin1(*member));
-    return delegate.as<R(Params...)>(QString::fromLatin1(event))(std::forward<Args>(args)...);
+    using Result = typename std::function<Function>::result_type;
+    const std::optional<MethodDelegate> handler = ownEventHandler(object, event);
+    if (!handler)
+        return Result();
+    return handler->as<Function>(QString::fromLatin1(event))(std::forward<Args>(args)...);
 }
 
 } // namespace fw

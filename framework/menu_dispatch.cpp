@@ -22,6 +22,7 @@ namespace fw {
 namespace {
 
 bool passRunning = false;
+std::uint64_t passesRun = 0;
 
 void autoEnable(MenuItem* item)
 {
@@ -116,7 +117,7 @@ void quitApplication()
         QCoreApplication::exit(0);
 }
 
-bool handledBy(const std::function<bool()>& handler)
+bool handledBy(const MenuHandler& handler)
 {
     return handler && handler();
 }
@@ -137,6 +138,7 @@ void runMenuUpdatePass(Window* front)
     if (passRunning)
         return;
     passRunning = true;
+    ++passesRun;
     struct Done {
         ~Done() { passRunning = false; }
     } done;
@@ -149,7 +151,12 @@ void runMenuUpdatePass(Window* front)
     for (MenuBar* bar : bars)
         autoEnable(bar);
     if (front && !front->isClosed())
-        raiseOwnEvent(*front, "EnableMenuItems", &Window::Event_EnableMenuItems);
+        raiseOwnEvent<void()>(*front, "EnableMenuItems");
+}
+
+std::uint64_t menuUpdatePassCount()
+{
+    return passesRun;
 }
 
 void runMenuCommand(MenuItem* item, Window* window)

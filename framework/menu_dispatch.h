@@ -3,6 +3,8 @@
 // The framework's menu machinery shared by the windows' views, the menu bar and the
 // application: which window is in front, the update pass and command dispatch.
 
+#include <cstdint>
+
 namespace fw {
 
 class MenuItem;
@@ -16,6 +18,8 @@ Window* frontWindow();
 // the front window's EnableMenuItems runs, so that it enables what it serves. A pass
 // requested while one runs is ignored. Exceptions pass to the caller.
 void runMenuUpdatePass(Window* front);
+// How many update passes have run: a caller learns whether a pass ran meanwhile.
+std::uint64_t menuUpdatePassCount();
 
 // Carries out a chosen item: the window's handler for the item's name; if there is
 // none or it returns false, the application's; if neither takes it, the framework's

@@ -91,8 +91,10 @@ Runtime::Runtime(int& argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     registerFrameworkClasses();
     layUnhandledExceptionRoad();
-    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), when a translation ships.
+    // The user's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), when a translation ships:
+    // the program's own, and Qt's for the texts of its standard widgets.
     installTranslation(QLocale());
+    installQtTranslation(QLocale());
 }
 
 Runtime::~Runtime()

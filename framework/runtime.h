@@ -12,7 +12,8 @@ class Window;
 // The framework runtime of a program: made first in main(), it creates the Qt
 // application when there is none, registers the framework's own classes and lays the
 // unhandled-exception road (to the application object's _UnhandledException, or to
-// stderr while there is none), and installs the translation of the user's language. When it ends it destroys whatever windows and
+// stderr while there is none), and installs the translations of the user's language
+// (the program's and Qt's own). When it ends it destroys whatever windows and
 // application object are left, then the Qt application it made.
 class Runtime {
 public:

@@ -12,6 +12,7 @@
 #include <QIcon>
 #include <QIconEngine>
 #include <QImage>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
 #include <QPointer>
@@ -168,24 +169,34 @@ QString System::_GetLocalizedString(const QString& key, const QString& defaultTe
 
 namespace {
 
-// The translation that installTranslation installed; the Qt application owns it.
-QPointer<QTranslator>& installedTranslation()
+// Replaces the translation held in the slot (the Qt application owns it) by the
+// catalogue of the locale's language, if there is one.
+bool replaceTranslation(QPointer<QTranslator>& slot, const QLocale& locale, const QString& name,
+                        const QString& prefix, const QString& folder)
 {
-    static QPointer<QTranslator> translator;
-    return translator;
+    delete slot; // its destructor uninstalls it
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (!translator->load(locale, name, prefix, folder))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    slot = translator.release();
+    return true;
 }
+
+QPointer<QTranslator> programTranslation;
+QPointer<QTranslator> qtTranslation;
 
 } // namespace
 
 bool installTranslation(const QLocale& locale)
 {
-    delete installedTranslation(); // its destructor uninstalls it
-    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-    if (!translator->load(locale, QString(), QString(), QStringLiteral(":/translations")))
-        return false;
-    QCoreApplication::installTranslator(translator.get());
-    installedTranslation() = translator.release();
-    return true;
+    return replaceTranslation(programTranslation, locale, QString(), QString(), QStringLiteral(":/translations"));
+}
+
+bool installQtTranslation(const QLocale& locale)
+{
+    return replaceTranslation(qtTranslation, locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 // ---------------------------------------------------------------- Date

@@ -41,6 +41,13 @@ QString _GetLocalizedString(const QString& key, const QString& defaultText);
 // locale when it starts.
 bool installTranslation(const QLocale& locale);
 
+// Installs Qt's own translation of its standard texts (the editors' context menus, key
+// names, standard buttons) for the locale, replacing the one installed before:
+// "qtbase_<language>.qm" from Qt's translations folder, tried from the most specific
+// language as above. False, with none installed, when Qt has none for the locale. The
+// runtime installs the one of the user's locale when it starts.
+bool installQtTranslation(const QLocale& locale);
+
 // A calendar date (proleptic Gregorian, any Int32 year, year 0 included). It starts
 // as today. Setting the year, month or day never rolls into another month: a day that
 // the month lacks becomes the month's last day, a month outside 1 to 12 becomes the

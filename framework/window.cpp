@@ -65,7 +65,7 @@ struct Window::Private {
     ContentWidget* content = nullptr;
     std::unique_ptr<MenuView> menuView;
     QPointer<fw::MenuBar> menuBar;
-    std::map<QString, std::function<bool()>> menuHandlers;
+    std::map<QString, MenuHandler> menuHandlers;
 
     int placement = 0;
     QSize size{300, 300};
@@ -141,17 +141,17 @@ void Window::build()
     // A build event may close the window: the build then stops there.
     const auto stillBuilding = [this] { return d->state == Private::State::Building; };
     try {
-        raiseOwnEvent(*this, "Layout", &Window::Layout);
+        raiseOwnEvent<void()>(*this, "Layout");
         if (stillBuilding())
-            raiseOwnEvent(*this, "CreateControls", &Window::CreateControls);
+            raiseOwnEvent<void()>(*this, "CreateControls");
         if (stillBuilding())
-            raiseOwnEvent(*this, "AddMenuHandlers", &Window::AddMenuHandlers, this);
+            raiseOwnEvent<void(Window*)>(*this, "AddMenuHandlers", this);
         if (!stillBuilding())
             return;
         d->state = Private::State::Open;
         applyDeferredTabOrder();
         applyMenuView();
-        raiseOwnEvent(*this, "Open", &Window::Event_Open);
+        raiseOwnEvent<void()>(*this, "Open");
     } catch (...) {
         // A window that fails to build is gone, as if closed, without a Close event.
         if (d->state != Private::State::Closed) {
@@ -182,7 +182,7 @@ void Window::Close()
         // nested one), or by releaseDirtyWindows at shutdown.
         deleteLater();
     });
-    raiseOwnEvent(*this, "Close", &Window::Event_Close);
+    raiseOwnEvent<void()>(*this, "Close");
 }
 
 bool Window::isClosed() const
@@ -232,14 +232,18 @@ void Window::placeOnFirstShow()
     d->widget->setGeometry(frame);
 }
 
+// The menus follow the window that comes to the front in one update pass: the one that
+// its Activate handler asks for, or else the framework's own.
 void Window::activated()
 {
     if (d->state != Private::State::Open)
         return;
     windowlists::broughtToFront(this);
     applyMenuView();
-    raiseOwnEvent(*this, "Activate", &Window::Event_Activate);
-    runMenuUpdatePass(this);
+    const std::uint64_t passesBefore = menuUpdatePassCount();
+    raiseOwnEvent<void()>(*this, "Activate");
+    if (menuUpdatePassCount() == passesBefore)
+        runMenuUpdatePass(this);
 }
 
 void Window::EnableMenuItems()
@@ -349,7 +353,7 @@ void Window::contentResized(const QSize& size)
     if (delta.isNull())
         return;
     for (RectControl* control : controls_)
-        control->followWindowResize(delta.width(), delta.height());
+        control->followWindowResize(size);
 }
 
 // ---------------------------------------------------------------- controls and menus
@@ -371,7 +375,7 @@ void Window::_AddControl(const QString& name, RectControl* control)
         control->attaching_ = false;
         w->raise(); // later controls stand above earlier ones
     }
-    control->applyGeometry();
+    control->layOutAt(d->laidOutSize);
     control->attached();
     control->placementChanged();
 }
@@ -426,15 +430,15 @@ void Window::controlGone(RectControl* control)
         other->updateShown();
 }
 
-void Window::_AddMenuHandler(const QString& itemName, std::function<bool()> handler)
+void Window::_AddMenuHandler(const QString& itemName, MenuHandler handler)
 {
     d->menuHandlers[handlerKey(itemName)] = std::move(handler);
 }
 
-std::function<bool()> Window::menuHandler(const QString& itemName) const
+MenuHandler Window::menuHandler(const QString& itemName) const
 {
     const auto found = d->menuHandlers.find(handlerKey(itemName));
-    return found == d->menuHandlers.end() ? std::function<bool()>() : found->second;
+    return found == d->menuHandlers.end() ? MenuHandler() : found->second;
 }
 
 fw::MenuBar* Window::MenuBar() const

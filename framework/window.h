@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control.h"
 #include "control_names.h"
 #include "events.h"
 #include "exceptions.h"
@@ -22,12 +23,14 @@ class QSize;
 namespace fw {
 
 class MenuBar;
-class RectControl;
 
 // A window of the program: a Qt top-level widget with a content area of exactly the
 // recorded size and, when it shows a menu bar, the bar above it. Program windows derive
-// from it and handle the build and window events that their class's event table lists
-// (members.h); a class without a table handles them by overriding the members below.
+// from it and handle the build and window events (Layout, CreateControls,
+// AddMenuHandlers, Open, Close, Activate, EnableMenuItems, MouseDown, MouseUp) that
+// their class's event table lists (members.h), and no others: a window class overrides
+// nothing of Window's. Its operations below are found and called by name, in their
+// declared order, ahead of a derived class's own.
 class Window : public QObject, public EventSource, public RecordReceiver {
     Q_OBJECT
     Q_PROPERTY(int Placement READ Placement WRITE setPlacement)
@@ -70,17 +73,16 @@ public:
         return window;
     }
 
-    // --- build events (override those the class handles) ---
-    virtual void Layout() {}
-    virtual void CreateControls() {}
-    virtual void AddMenuHandlers(Window* /*window*/) {}
-    // --- window events ---
-    virtual void Event_Open() {}
-    virtual void Event_Close() {}
-    virtual void Event_Activate() {}
-    virtual void Event_EnableMenuItems() {}
-    virtual bool Event_MouseDown(int /*x*/, int /*y*/) { return false; }
-    virtual void Event_MouseUp(int /*x*/, int /*y*/) {}
+    // --- operations, by name in this order ---
+    Q_INVOKABLE void Show();  // makes it visible and brings it to the front
+    Q_INVOKABLE void Close(); // closes it: raises Close; the window object goes once the running handler returns
+    // Asks for a menu update pass now (enables AutoEnable items, raises EnableMenuItems).
+    Q_INVOKABLE void EnableMenuItems();
+    // Registers a control under a name; the window owns it from then on and stacks it
+    // above the controls added before.
+    Q_INVOKABLE void _AddControl(const QString& name, fw::RectControl* control);
+    // Binds a menu item, by name, to a handler that serves while this window is in front.
+    Q_INVOKABLE void _AddMenuHandler(const QString& itemName, fw::MenuHandler handler);
 
     // --- properties ---
     // What the keys do here:
@@ -158,16 +160,8 @@ public:
     fw::MenuBar* MenuBar() const;
     void setMenuBar(fw::MenuBar* bar);
 
-    // --- operations ---
-    void Show();  // makes it visible and brings it to the front
-    void Close(); // closes it: raises Close; the window object goes once the running handler returns
     bool isClosed() const;
-    // Asks for a menu update pass now (enables AutoEnable items, raises EnableMenuItems).
-    void EnableMenuItems();
 
-    // Registers a control under a name; the window owns it from then on and stacks it
-    // above the controls added before.
-    void _AddControl(const QString& name, RectControl* control);
     // The control of that name, or nullptr.
     RectControl* findControl(const QString& name) const;
     // The control of that name as class T: NilObjectException when there is none,
@@ -185,10 +179,8 @@ public:
     }
     const std::vector<RectControl*>& controls() const { return controls_; }
 
-    // Binds a menu item, by name, to a handler that serves while this window is in front.
-    void _AddMenuHandler(const QString& itemName, std::function<bool()> handler);
     // The handler bound to the item name, or an empty function.
-    std::function<bool()> menuHandler(const QString& itemName) const;
+    MenuHandler menuHandler(const QString& itemName) const;
 
     // A record's size keys size the Qt window once, when the record ends.
     void recordStarted() override;

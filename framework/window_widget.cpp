@@ -1,13 +1,16 @@
 #include "window_widget.h"
 
+#include "accessible_names.h"
 #include "events.h"
 #include "members.h"
 #include "window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QStyle>
 
 namespace fw {
 
@@ -31,7 +34,50 @@ void WindowWidget::changeEvent(QEvent* event)
         guardedCall([this] { owner_->activated(); });
 }
 
-ContentWidget::ContentWidget(Window* owner) : owner_(owner) {}
+namespace {
+
+// A dark theme draws its window text lighter than its window.
+bool isDarkPalette(const QPalette& palette)
+{
+    return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
+}
+
+} // namespace
+
+ContentWidget::ContentWidget(Window* owner) : owner_(owner)
+{
+    followUserPalette();
+}
+
+// Under a light palette the content inherits the window's palette untouched; under a
+// dark one it takes the style's standard palette, its light one, and paints its own
+// background in it, so that black text and the controls' recorded colours stand on the
+// window they were chosen for.
+void ContentWidget::followUserPalette()
+{
+    const bool substitute = isDarkPalette(QApplication::palette(this));
+    if (substitute)
+        setPalette(style()->standardPalette());
+    else if (testAttribute(Qt::WA_SetPalette))
+        setPalette(QPalette());
+    setAutoFillBackground(substitute);
+}
+
+void ContentWidget::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // A new application palette reaches the content as its window's palette changes;
+    // setting the same palette again raises nothing.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange || type == QEvent::StyleChange)
+        followUserPalette();
+}
+
+void ContentWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    nameForAssistiveTechnology(owner_->controls());
+}
 
 void ContentWidget::setBackground(bool painted, const QColor& color)
 {
@@ -63,7 +109,7 @@ void ContentWidget::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     const QPoint at = event->position().toPoint();
-    mouseCaptured_ = guardedCall([this, at] { return raiseOwnEvent(*owner_, "MouseDown", &Window::Event_MouseDown, at.x(), at.y()); });
+    mouseCaptured_ = guardedCall([this, at] { return raiseOwnEvent<bool(int, int)>(*owner_, "MouseDown", at.x(), at.y()); });
 }
 
 void ContentWidget::mouseReleaseEvent(QMouseEvent* event)
@@ -73,7 +119,7 @@ void ContentWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     mouseCaptured_ = false;
     const QPoint at = event->position().toPoint();
-    guardedCall([this, at] { raiseOwnEvent(*owner_, "MouseUp", &Window::Event_MouseUp, at.x(), at.y()); });
+    guardedCall([this, at] { raiseOwnEvent<void(int, int)>(*owner_, "MouseUp", at.x(), at.y()); });
 }
 
 void ContentWidget::resizeEvent(QResizeEvent* event)

@@ -27,6 +27,8 @@ private:
 
 // The content area of a Window: the controls' parent, the window's background and
 // plain-box border, and the window's own mouse events for presses no control took.
+// Under a dark theme it keeps the style's light palette, the window that the controls'
+// colours are chosen for; it names the controls for assistive technology when it shows.
 class ContentWidget : public QWidget {
     Q_OBJECT
 
@@ -41,8 +43,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void followUserPalette();
+
     Window* owner_;
     bool paintBackground_ = false;
     QColor background_;

@@ -30,8 +30,12 @@ QByteArrayView currentRecord;
 int controlClass = -1;
 
 class RecordWindow : public fw::Window {
+    Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+
 public:
-    void Layout() override
+    Q_INVOKABLE void Layout()
     {
         if (controlClass < 0) {
             fw::_SetProperties(this, currentRecord);
@@ -43,7 +47,7 @@ public:
         setWidth(640);
         setHeight(480);
     }
-    void CreateControls() override
+    Q_INVOKABLE void CreateControls()
     {
         if (controlClass < 0)
             return;
@@ -120,3 +124,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     releaseWindows();
     return 0;
 }
+
+#include "fuzz_record.moc"

@@ -43,8 +43,8 @@ public:
     ~Oruvel() override;
 
     // --- build ---
-    Q_INVOKABLE void Layout() override;
-    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void Layout();
+    Q_INVOKABLE void CreateControls();
     Q_INVOKABLE void _CreateControls0();
     Q_INVOKABLE void _CreateControls1();
 
@@ -96,11 +96,11 @@ public:
     Q_INVOKABLE fw::MenuItem* UntitledMenu1();
 
     // --- menus and window events ---
-    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
-    Q_INVOKABLE void Event_Activate() override;
-    Q_INVOKABLE void Event_EnableMenuItems() override;
-    Q_INVOKABLE void Event_Close() override;
-    Q_INVOKABLE void Event_Open() override;
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window);
+    Q_INVOKABLE void Event_Activate();
+    Q_INVOKABLE void Event_EnableMenuItems();
+    Q_INVOKABLE void Event_Close();
+    Q_INVOKABLE void Event_Open();
     Q_INVOKABLE bool _FileClose_Action();
 
     // --- methods ---

@@ -14,10 +14,11 @@ reopenings=1000
 switches=45
 build_dir=build-bench
 
-scripts/deps.sh valgrind xvfb xauth
-# Release, as a user's build; the program's tests are not needed here.
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DORUVEL_TESTS=OFF -DORUVEL_BENCH=ON --no-warn-unused-cli >/dev/null
-cmake --build "$build_dir" -j "$(nproc)" --target bench_oruvel bench_floor oruvel_bench >/dev/null
+scripts/deps.sh --benchmarks valgrind xvfb xauth
+jobs=$(scripts/jobs.sh)
+# Release, in a folder of its own: the program and the benchmarks alone.
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DORUVEL_BENCHMARKS=ON >/dev/null
+cmake --build "$build_dir" -j "$jobs" --target bench_oruvel bench_floor oruvel_bench >/dev/null
 bin="$build_dir/bench"
 
 work=$(mktemp -d)

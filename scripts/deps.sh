@@ -1,11 +1,25 @@
 #!/usr/bin/env bash
-# Makes sure that the Debian packages the build needs are installed. As root it
-# installs what is missing; otherwise it names the command to run.
-# Usage: scripts/deps.sh [extra packages...]   (CI adds the fuzzing and X11 tools)
+# Makes sure that the Debian packages a build needs are installed. As root it installs
+# what is missing; otherwise it names the command to run.
+# Usage: scripts/deps.sh [--tests] [--benchmarks] [extra packages...]
+#   no option      what the program needs to build and run (scripts/run.sh)
+#   --tests        and what its tests need (scripts/test.sh)
+#   --benchmarks   and what its benchmarks need (scripts/test.sh, scripts/bench.sh)
+#   extra packages for instance the fuzzing and X11 tools that CI adds
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev qt6-tools-dev
-          qt6-l10n-tools libgl-dev fonts-noto-cjk fonts-dejavu-core desktop-file-utils appstream "$@")
+# The compiler and CMake, Qt (with lrelease for the translations, and Qt's own
+# translations for its standard texts) and the fonts that the windows use.
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-l10n-tools qt6-translations-l10n libgl-dev
+          fonts-noto-cjk fonts-dejavu-core)
+for wanted in "$@"; do
+  case $wanted in
+    --tests) packages+=(libgtest-dev desktop-file-utils appstream) ;;
+    --benchmarks) packages+=(libbenchmark-dev) ;;
+    -*) echo "scripts/deps.sh: unknown option $wanted" >&2; exit 2 ;;
+    *) packages+=("$wanted") ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Oruvel and starts it.
+# Installs what is missing to build and run Oruvel (no test or benchmark library),
+# builds the program alone and starts it. JOBS (or CMAKE_BUILD_PARALLEL_LEVEL) sets how
+# many compilers run at once; every core by default.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh
+jobs=$(scripts/jobs.sh)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target oruvel
+cmake --build build -j "$jobs" --target oruvel
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo "; fi

@@ -23,8 +23,8 @@ class AboutBox : public fw::Window {
 
 public:
     // --- build ---
-    Q_INVOKABLE void Layout() override;
-    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void Layout();
+    Q_INVOKABLE void CreateControls();
     Q_INVOKABLE void _CreateControls0();
 
     // --- controls, found by name at each use ---
@@ -43,10 +43,10 @@ public:
     Q_INVOKABLE void daURL1_MouseUp(int x, int y);
 
     // --- menus and window events ---
-    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
-    Q_INVOKABLE void Event_MouseUp(int x, int y) override;
-    Q_INVOKABLE bool Event_MouseDown(int x, int y) override;
-    Q_INVOKABLE void Event_Open() override;
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window);
+    Q_INVOKABLE void Event_MouseUp(int x, int y);
+    Q_INVOKABLE bool Event_MouseDown(int x, int y);
+    Q_INVOKABLE void Event_Open();
 };
 
 // The About window that exists (shown or hidden), or a new one built now.

@@ -21,17 +21,17 @@ class Help : public fw::Window {
 
 public:
     // --- build ---
-    Q_INVOKABLE void Layout() override;
-    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void Layout();
+    Q_INVOKABLE void CreateControls();
     Q_INVOKABLE void _CreateControls0();
 
     // --- the one control, found by name at each use ---
     fw::EditField* EditField1() const;
 
     // --- menus and window events ---
-    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
-    Q_INVOKABLE void Event_EnableMenuItems() override;
-    Q_INVOKABLE void Event_Close() override;
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window);
+    Q_INVOKABLE void Event_EnableMenuItems();
+    Q_INVOKABLE void Event_Close();
     Q_INVOKABLE bool _FileClose_Action();
 };
 

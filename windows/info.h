@@ -28,8 +28,8 @@ class Info : public fw::Window {
 
 public:
     // --- build ---
-    Q_INVOKABLE void Layout() override;
-    Q_INVOKABLE void CreateControls() override;
+    Q_INVOKABLE void Layout();
+    Q_INVOKABLE void CreateControls();
     Q_INVOKABLE void _CreateControls0();
 
     // --- items of the window's menu bar, by name ---
@@ -52,10 +52,10 @@ public:
     Q_INVOKABLE fw::MenuItem* UntitledMenu1() const;
 
     // --- menus and window events ---
-    Q_INVOKABLE void AddMenuHandlers(fw::Window* window) override;
-    Q_INVOKABLE void Event_EnableMenuItems() override;
-    Q_INVOKABLE void Event_Close() override;
-    Q_INVOKABLE void Event_Open() override;
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window);
+    Q_INVOKABLE void Event_EnableMenuItems();
+    Q_INVOKABLE void Event_Close();
+    Q_INVOKABLE void Event_Open();
     Q_INVOKABLE bool _FileClose_Action();
 
     // --- controls, found by name at each use ---

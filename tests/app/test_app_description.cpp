@@ -22,7 +22,7 @@
 
 using testsupport::op;
 
-TEST(AppDescription, FourOperationsByNameAndTheOpenEventInItsTable)
+TEST(AppDescription, ApplicationsOperationsThenFourOwnByNameAndTheOpenEventInItsTable)
 {
     registerProgramClasses();
     _NewAppInstance();
@@ -35,7 +35,7 @@ TEST(AppDescription, FourOperationsByNameAndTheOpenEventInItsTable)
         op<bool()>("_WindowShowInfo_Action"),
         op<bool()>("_HelpHelp_Action"),
     };
-    testsupport::expectOperations(app, table);
+    testsupport::expectOperations(app, testsupport::applicationOperations(), table);
     EXPECT_EQ(testsupport::eventTable(app->metaObject()), QStringList({"Open=Event_Open"}));
 
     MenuBar1()->_Lookup("EditUndo")->setEnabled(false);

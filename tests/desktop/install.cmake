@@ -3,9 +3,21 @@
 # needs there: the desktop entry ENTRY, the metainfo METAINFO, and the icon that the
 # entry names, scalable and at 48 and 256 pixels.
 
+# Every install writes the build's install_manifest.txt, which the user's uninstall
+# reads: the user's own is put back afterwards (and none is left where there was none).
+set(manifest "${BUILD_DIR}/install_manifest.txt")
+set(users_manifest "${BUILD_DIR}/install_manifest.txt.before-test")
+# (One that a stopped run left aside is the user's already.)
+if(EXISTS "${manifest}" AND NOT EXISTS "${users_manifest}")
+  file(RENAME "${manifest}" "${users_manifest}")
+endif()
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
   RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+file(REMOVE "${manifest}")
+if(EXISTS "${users_manifest}")
+  file(RENAME "${users_manifest}" "${manifest}")
+endif()
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "The install into ${PREFIX} failed:\n${output}")
 endif()

@@ -11,10 +11,13 @@
 #include <QImage>
 #include <QSize>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 #include <set>
 
 namespace {
@@ -113,6 +116,24 @@ void reportCyclePictures(QWidget* window, QTabWidget* panel, int elementsTab)
     report(QStringLiteral("different cycle pictures: %1").arg(pictures.size()));
 }
 
+// The standard context menu of the window's first one-line editor, as its entries'
+// texts without mnemonic marks, "|" between them: Qt's own texts, in the language of
+// the Qt translation that the program installed.
+void reportEditMenu(QWidget* window)
+{
+    QLineEdit* editor = window->findChild<QLineEdit*>();
+    if (!editor) {
+        report(QStringLiteral("edit menu: no editor"));
+        return;
+    }
+    const std::unique_ptr<QMenu> menu(editor->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section(QLatin1Char('\t'), 0, 0).remove(QLatin1Char('&'));
+    report(QStringLiteral("edit menu: ") + entries.join(QLatin1Char('|')));
+}
+
 class Probe : public QObject {
 public:
     Probe() { QTimer::singleShot(0, this, [this] { look(); }); }
@@ -132,6 +153,7 @@ private:
         reportIdentity(window);
         reportCaptions(window);
         reportCyclePictures(window, panel, elementsTab);
+        reportEditMenu(window);
         report(QStringLiteral("probe done"));
         QCoreApplication::quit();
     }

@@ -1,18 +1,22 @@
 # Starts the installed program as the desktop menu does, by the Exec line of its desktop
 # entry ENTRY, from the empty folder WORK_DIR, offscreen, in the language LANGUAGE_CODE
 # (de, fr or en, through LANG alone), with the probe plugin from PROBE_PLUGINS, and
-# checks what the probe reports: the program's desktop identity, the nature caption in
-# that language and the three element-cycle pictures.
+# checks what the probe reports: the program's desktop identity, the nature caption and
+# the editors' context menu in that language, and the three element-cycle pictures.
 
+# The edit menu is Qt's own, in Qt's translation.
 if(LANGUAGE_CODE STREQUAL "de")
   set(lang "de_DE.UTF-8")
   set(caption "Steht für")
+  set(edit_menu "Rückgängig|Wiederherstellen|Ausschneiden|Kopieren|Einfügen|Löschen|Alles auswählen")
 elseif(LANGUAGE_CODE STREQUAL "fr")
   set(lang "fr_FR.UTF-8")
   set(caption "Représente")
+  set(edit_menu "Annuler|Rétablir|Couper|Copier|Coller|Supprimer|Tout sélectionner")
 else()
   set(lang "en_US.UTF-8")
   set(caption "Represents")
+  set(edit_menu "Undo|Redo|Cut|Copy|Paste|Delete|Select All")
 endif()
 
 # The Exec value: first the escapes of every string value (\\ is \), then the quoting
@@ -53,6 +57,7 @@ macro(expect_line line failure)
 endmacro()
 expect_line("probe done" "the probe did not finish: ${errors}")
 expect_line("caption: ${caption}" "no caption '${caption}' under LANG=${lang}")
+expect_line("edit menu: ${edit_menu}" "the editors' context menu is not '${edit_menu}' under LANG=${lang}")
 # The application name is also the window class that the entry's StartupWMClass names.
 expect_line("application: Oruvel" "the application name is not Oruvel")
 expect_line("organisation: Fellmark Software" "the organisation name is not Fellmark Software")

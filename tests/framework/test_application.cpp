@@ -31,6 +31,22 @@ protected:
     }
 };
 
+// A window whose Close handler throws.
+class ThrowingClose : public LoggingWindow {
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void Event_Close() { throw fw::OutOfBoundsException("close failed"); }
+};
+
+// A window whose MouseDown handler throws.
+class ThrowingMouseDown : public LoggingWindow {
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE bool Event_MouseDown(int, int) { throw fw::IllegalCastException("not a window"); }
+};
+
 LoggingApplication* newApplication()
 {
     auto* app = new LoggingApplication;
@@ -164,9 +180,6 @@ TEST_F(ApplicationTest, AnExceptionInAHandlerQtCallsGoesToUnhandledExceptionAndQ
 TEST_F(ApplicationTest, AWindowWhoseCloseHandlerThrowsStillClosesAndTheErrorIsReported)
 {
     LoggingApplication* app = newApplication();
-    struct ThrowingClose : LoggingWindow {
-        void Event_Close() override { throw fw::OutOfBoundsException("close failed"); }
-    };
     auto* window = fw::Window::create<ThrowingClose>();
     auto seen = testsupport::answerNextDialog("OK");
     window->widget()->close(); // the close box
@@ -178,10 +191,7 @@ TEST_F(ApplicationTest, AWindowWhoseCloseHandlerThrowsStillClosesAndTheErrorIsRe
 
 TEST_F(ApplicationTest, WithoutAnApplicationAnEscapedExceptionIsWrittenToStderr)
 {
-    struct Throwing : LoggingWindow {
-        bool Event_MouseDown(int, int) override { throw fw::IllegalCastException("not a window"); }
-    };
-    auto* throwing = fw::Window::create<Throwing>();
+    auto* throwing = fw::Window::create<ThrowingMouseDown>();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(throwing->widget()));
     testing::internal::CaptureStderr();
     QTest::mousePress(throwing->content(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -197,3 +207,5 @@ TEST_F(ApplicationTest, TheRuntimeIsMadeOnlyOnce)
     char* argv[] = {name, nullptr};
     EXPECT_THROW(fw::Runtime(argc, argv), fw::RuntimeException);
 }
+
+#include "test_application.moc"

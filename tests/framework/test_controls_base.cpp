@@ -301,7 +301,7 @@ TEST_F(ControlBaseTest, LockedEdgesFollowTheWindowsSize)
     rightBottom->setLockRight(true);
     rightBottom->setLockBottom(true);
     for (fw::RectControl* control : std::initializer_list<fw::RectControl*>{all, rightBottom, none})
-        control->followWindowResize(30, -20);
+        control->followWindowResize(QSize(670, 460)); // 30 wider, 20 lower
     EXPECT_EQ(all->widget()->geometry(), QRect(10, 10, 130, 30));
     EXPECT_EQ(QRect(rightBottom->Left(), rightBottom->Top(), rightBottom->Width(), rightBottom->Height()),
               QRect(230, 180, 40, 20));

@@ -171,6 +171,79 @@ TEST_F(EditFieldTest, APasteOrDropOfAbsentDataChangesNothing)
     }
 }
 
+// Drags "2001" out of "abc2001" onto the field as the platform hands it over. The
+// source does what Qt's editors do when the drag ends: it deletes the text it gave
+// only when the drop reports a move. The field must take exactly what the source
+// loses: all of it on a move, or, when only part fits, that part as a copy; a drop
+// that would insert nothing is refused, so that the source keeps its text.
+TEST_F(EditFieldTest, ADropIsTakenWholeAsACopyOfWhatFitsOrRefused)
+{
+    enum State { Room, Part, PartMoveOnly, Full, ReadOnly, Disabled };
+    const char* const stateNames[] = {"room", "part fits", "part fits, move only", "full", "read-only", "disabled"};
+    struct Row {
+        State state;
+        Qt::DropAction proposed;
+        bool accepted;
+        Qt::DropAction action;
+        const char* field;
+    };
+    const Row rows[] = {
+        {Room, Qt::MoveAction, true, Qt::MoveAction, "192001"},
+        {Room, Qt::CopyAction, true, Qt::CopyAction, "192001"},
+        {Part, Qt::MoveAction, true, Qt::CopyAction, "1920"},
+        {Part, Qt::CopyAction, true, Qt::CopyAction, "1920"},
+        {PartMoveOnly, Qt::MoveAction, false, Qt::IgnoreAction, "19"},
+        {Full, Qt::MoveAction, false, Qt::IgnoreAction, "1968"},
+        {Full, Qt::CopyAction, false, Qt::IgnoreAction, "1968"},
+        {ReadOnly, Qt::MoveAction, false, Qt::IgnoreAction, "19"},
+        {ReadOnly, Qt::CopyAction, false, Qt::IgnoreAction, "19"},
+        {Disabled, Qt::MoveAction, false, Qt::IgnoreAction, "19"},
+        {Disabled, Qt::CopyAction, false, Qt::IgnoreAction, "19"},
+    };
+    QMimeData dragged;
+    dragged.setText("2001");
+    for (const bool multiline : {false, true}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(multiline ? "multi-line" : "single-line") + ", " + stateNames[row.state]
+                         + (row.proposed == Qt::MoveAction ? ", move" : ", copy"));
+            field->setMultiline(multiline);
+            field->setEnabled(row.state != Disabled);
+            field->setReadOnly(row.state == ReadOnly);
+            field->setLimitText(row.state == Part || row.state == PartMoveOnly || row.state == Full ? 4 : 0);
+            field->setText(row.state == Full ? "1968" : "19");
+            field->setSelStart(0);
+            field->setSelLength(1); // a drop from elsewhere replaces no selection
+
+            QWidget* target = multiline ? field->textEdit()->viewport() : field->editor();
+            const QPointF end(target->width() - 2, target->height() - 2);
+            const Qt::DropActions possible = row.state == PartMoveOnly ? Qt::DropActions(Qt::MoveAction)
+                                                                       : Qt::CopyAction | Qt::MoveAction;
+            // The keys choose the action, as a user's do: Shift moves, Control copies.
+            const Qt::KeyboardModifiers keys = row.proposed == Qt::MoveAction ? Qt::ShiftModifier : Qt::ControlModifier;
+            QDragEnterEvent enter(end.toPoint(), possible, &dragged, Qt::LeftButton, keys);
+            QCoreApplication::sendEvent(target, &enter);
+            QDragMoveEvent move(end.toPoint(), possible, &dragged, Qt::LeftButton, keys);
+            QCoreApplication::sendEvent(target, &move);
+            QDropEvent drop(end, possible, &dragged, Qt::LeftButton, keys);
+            ASSERT_EQ(drop.proposedAction(), row.proposed);
+            QCoreApplication::sendEvent(target, &drop);
+
+            EXPECT_EQ(enter.isAccepted(), row.accepted);
+            EXPECT_EQ(move.isAccepted(), row.accepted);
+            EXPECT_EQ(drop.isAccepted(), row.accepted);
+            const Qt::DropAction done = drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
+            EXPECT_EQ(done, row.action);
+            if (row.accepted) {
+                EXPECT_EQ(move.dropAction(), row.action) << "the drag shows what the drop will do";
+            }
+            EXPECT_EQ(field->Text(), row.field);
+            const QString source = done == Qt::MoveAction ? "abc" : "abc2001";
+            EXPECT_TRUE(source.contains("2001") || field->Text().contains("2001"))
+                << "lost: the source gave up \"2001\", the field holds " << field->Text().toStdString();
+        }
+    }
+}
+
 TEST_F(EditFieldTest, SelStartAndSelLengthSelectCharactersAndAreClamped)
 {
     field->setText("1968");

@@ -37,16 +37,20 @@ inline std::function<void(fw::Window*)>& nextControls()
 }
 
 class ControlsWindow : public fw::Window {
+    Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+
 public:
     ControlsWindow() : create_(std::exchange(nextControls(), {})) {}
 
-    void Layout() override
+    Q_INVOKABLE void Layout()
     {
         setWidth(640);
         setHeight(480);
         setTitle(QStringLiteral("Controls"));
     }
-    void CreateControls() override
+    Q_INVOKABLE void CreateControls()
     {
         if (create_)
             create_(this);

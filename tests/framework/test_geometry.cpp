@@ -9,6 +9,7 @@
 #include "framework/record.h"
 
 #include <QImage>
+#include <QResizeEvent>
 #include <QPainter>
 
 #include <sys/resource.h>
@@ -119,7 +120,7 @@ TEST_F(GeometryTest, ARefusalOfAnyPropertyNamesTheKeyAndTheOffset)
 }
 
 // A control locked to the right and bottom near the end of the range stops there
-// while the window grows, and comes back when it shrinks.
+// while the window grows, and comes back to its place when it shrinks.
 TEST_F(GeometryTest, LockedEdgesStopAtTheEndOfTheRange)
 {
     fw::RectControl* corner = nullptr;
@@ -146,8 +147,65 @@ TEST_F(GeometryTest, LockedEdgesStopAtTheEndOfTheRange)
     window->setWidth(640);
     window->setHeight(480);
     QTRY_COMPARE(window->content()->size(), QSize(640, 480));
-    EXPECT_EQ(QPoint(corner->Left(), corner->Top()), QPoint(kMax - 100, kMax - 100));
-    EXPECT_EQ(QSize(stretched->Width(), stretched->Height()), QSize(kMax - 100, kMax - 100));
+    EXPECT_EQ(QPoint(corner->Left(), corner->Top()), QPoint(kMax - 10, kMax - 5));
+    EXPECT_EQ(QSize(stretched->Width(), stretched->Height()), QSize(kMax - 10, kMax));
+}
+
+// Resizes the content area as a window manager may, also below the window's minimum.
+void resizeContent(fw::Window* window, QSize size)
+{
+    QResizeEvent event(size, window->content()->size());
+    QCoreApplication::sendEvent(window->content(), &event);
+}
+
+// Every combination of locks gives a control the same geometry at a window size,
+// whatever sizes the window had before: compared with a fresh window sized straight
+// there.
+TEST_F(GeometryTest, LockedEdgesGiveOneGeometryPerWindowSizeWhateverCameBefore)
+{
+    const std::vector<std::vector<QSize>> journeys = {
+        {{64, 64}, {10, 10}, {0, 0}, {300, 300}},
+        {{32000, 32000}, {640, 480}},
+        {{kMax, kMax}, {0, 0}, {700, 500}},
+        {{1, 1000}, {1000, 1}, {520, 410}},
+        {{0, 0}, {64, 64}},
+    };
+    const auto makeWindow = [this] {
+        return build([](fw::Window* w) {
+            w->setResizeable(true);
+            for (int locks = 0; locks < 16; ++locks) {
+                fw::RectControl* control = fw::newControl(fw::ControlClass::Rectangle);
+                w->_AddControl(QStringLiteral("Locks%1").arg(locks), control);
+                fw::_SetProperties(control, fw::encodeRecord({{"Left", 100}, {"Top", 80}, {"Width", 200},
+                                                              {"Height", 150}, {"LockLeft", bool(locks & 1)},
+                                                              {"LockTop", bool(locks & 2)},
+                                                              {"LockRight", bool(locks & 4)},
+                                                              {"LockBottom", bool(locks & 8)}}));
+            }
+        });
+    };
+    const auto geometry = [](fw::RectControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
+    for (const std::vector<QSize>& journey : journeys) {
+        fw::Window* travelled = makeWindow();
+        for (QSize size : journey)
+            resizeContent(travelled, size);
+        fw::Window* straight = makeWindow();
+        resizeContent(straight, journey.back());
+        for (int locks = 0; locks < 16; ++locks) {
+            const QString name = QStringLiteral("Locks%1").arg(locks);
+            SCOPED_TRACE(QStringLiteral("%1 after %2 sizes ending at %3x%4")
+                             .arg(name)
+                             .arg(journey.size())
+                             .arg(journey.back().width())
+                             .arg(journey.back().height())
+                             .toStdString());
+            fw::RectControl* control = travelled->findControl(name);
+            EXPECT_EQ(geometry(control), geometry(straight->findControl(name)));
+            EXPECT_EQ(control->widget()->geometry(), geometry(control));
+        }
+        travelled->Close();
+        straight->Close();
+    }
 }
 
 // Qt's styles draw some widgets through an image of their whole size: a control as

@@ -1,16 +1,20 @@
 // Members by name: a window's event table raises its events, control events are bound
-// to handlers found by name with their signatures checked, members are called by name,
-// stored fields are read and written by name, and a class is checked by its name.
+// to handlers found by name with their signatures checked, members (Window's and
+// Application's own among them, Qt's not) are called by name, stored fields are read
+// and written by name, and a class is checked by its name.
 #include "test_window_support.h"
 
 #include "framework/members.h"
+#include "framework/menu_dispatch.h"
 #include "framework/push_button.h"
 #include "framework/static_text.h"
 
 #include <QMainWindow>
 #include <QTest>
 
+#include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 
 using namespace testwindows;
@@ -42,7 +46,7 @@ public:
         return true;
     }
     // Not in the table: the framework never raises it for this class.
-    void Event_Close() override { log << QStringLiteral("Close"); }
+    Q_INVOKABLE void Event_Close() { log << QStringLiteral("Close"); }
 
     Q_INVOKABLE void Go_Action() { log << QStringLiteral("Go"); }
     Q_INVOKABLE bool label_MouseDown(int, int) { return true; }
@@ -70,9 +74,8 @@ TEST_F(MembersTest, TheEventTableRaisesTheEventsItListsAndNoOthers)
 {
     auto* window = fw::Window::create<Described>();
     EXPECT_EQ(window->log, QStringList({"CreateControls", "Open"}));
-    fw::Window& base = *window;
-    EXPECT_TRUE(fw::raiseOwnEvent(base, "MouseDown", &fw::Window::Event_MouseDown, 3, 4));
-    fw::raiseOwnEvent(base, "MouseUp", &fw::Window::Event_MouseUp, 3, 4); // not in the table: nothing
+    EXPECT_TRUE(fw::raiseOwnEvent<bool(int, int)>(*window, "MouseDown", 3, 4));
+    fw::raiseOwnEvent<void(int, int)>(*window, "MouseUp", 3, 4); // not in the table: nothing
     window->Close();
     EXPECT_EQ(window->log, QStringList({"CreateControls", "Open", "MouseDown 3 4"}));
     EXPECT_TRUE(window->isClosed());
@@ -158,6 +161,46 @@ TEST_F(MembersTest, CallsAndStoredFieldsByNameRefuseWhatDoesNotFit)
     EXPECT_FALSE(window->property("counter").isValid()) << "no property is made up";
     EXPECT_EQ(fw::classCast(window, QStringLiteral("Window")), window) << "a base's registered name";
     EXPECT_THROW(fw::classCast(window, QStringLiteral("Help.Help")), fw::IllegalCastException);
+}
+
+// Window's and Application's operations are called by name as a class's own are; Qt's
+// own members answer to no name.
+TEST_F(MembersTest, TheFrameworksOperationsAreCalledByNameAndQtsAreNot)
+{
+    auto* window = fw::Window::create<Described>();
+    fw::Application application;
+    bool handled = false;
+    const QVariant handler = QVariant::fromValue(fw::MenuHandler([&] { return handled = true; }));
+    auto* extra = new fw::StaticText;
+    std::uint64_t passes = 0;
+    window->setVisible(false);
+    struct Row {
+        QObject* target;
+        const char* name;
+        QVariantList arguments;
+        std::function<bool()> done;
+    };
+    const Row rows[] = {
+        {window, "Show", {}, [&] { return window->Visible(); }},
+        {window, "EnableMenuItems", {}, [&] { return fw::menuUpdatePassCount() == passes + 1; }},
+        {window, "_AddControl", {QStringLiteral("extra"), QVariant::fromValue<fw::RectControl*>(extra)},
+         [&] { return window->findControl(QStringLiteral("extra")) == extra; }},
+        {window, "_AddMenuHandler", {QStringLiteral("FileClose"), handler},
+         [&] { return window->menuHandler(QStringLiteral("FileClose"))() && handled; }},
+        {window, "Close", {}, [&] { return window->isClosed(); }},
+        {&application, "_AddMenuHandler", {QStringLiteral("HelpHelp"), handler},
+         [&] { return bool(application.menuHandler(QStringLiteral("HelpHelp"))); }},
+        {&application, "Quit", {3}, [&] { return application.quitRequested() && application.quitCode() == 3; }},
+    };
+    for (const Row& row : rows) {
+        passes = fw::menuUpdatePassCount();
+        EXPECT_EQ(fw::callMember(row.target, QString::fromLatin1(row.name), row.arguments), QVariant()) << row.name;
+        EXPECT_TRUE(row.done()) << row.name;
+    }
+    for (QObject* target : {static_cast<QObject*>(window), static_cast<QObject*>(&application)}) {
+        for (const char* internal : {"deleteLater", "destroyed", "objectNameChanged"})
+            EXPECT_THROW(fw::Delegate(target, QString::fromLatin1(internal)), fw::RuntimeException) << internal;
+    }
 }
 
 #include "test_members.moc"

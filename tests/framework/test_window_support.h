@@ -39,8 +39,18 @@ inline BuildScript& nextBuild()
     return script;
 }
 
+// Handles every window event through its event table and logs it.
 class LoggingWindow : public fw::Window {
     Q_OBJECT
+    Q_CLASSINFO("Event:Layout", "Layout")
+    Q_CLASSINFO("Event:CreateControls", "CreateControls")
+    Q_CLASSINFO("Event:AddMenuHandlers", "AddMenuHandlers")
+    Q_CLASSINFO("Event:Open", "Event_Open")
+    Q_CLASSINFO("Event:Close", "Event_Close")
+    Q_CLASSINFO("Event:Activate", "Event_Activate")
+    Q_CLASSINFO("Event:EnableMenuItems", "Event_EnableMenuItems")
+    Q_CLASSINFO("Event:MouseDown", "Event_MouseDown")
+    Q_CLASSINFO("Event:MouseUp", "Event_MouseUp")
 
 public:
     LoggingWindow() : script_(std::exchange(nextBuild(), {})) {}
@@ -49,7 +59,7 @@ public:
     bool mouseDownResult = false;
     QPoint lastMouse;
 
-    void Layout() override
+    Q_INVOKABLE void Layout()
     {
         log << QStringLiteral("Layout");
         if (script_.menuBar)
@@ -57,23 +67,23 @@ public:
         if (!script_.record.isEmpty())
             fw::_SetProperties(this, script_.record);
     }
-    void CreateControls() override
+    Q_INVOKABLE void CreateControls()
     {
         log << QStringLiteral("CreateControls");
         if (script_.createControls)
             script_.createControls(this);
     }
-    void AddMenuHandlers(fw::Window* window) override
+    Q_INVOKABLE void AddMenuHandlers(fw::Window* window)
     {
         log << (window == this ? QStringLiteral("AddMenuHandlers") : QStringLiteral("AddMenuHandlers(other)"));
     }
-    void Event_Open() override
+    Q_INVOKABLE void Event_Open()
     {
         log << QStringLiteral("Open");
         if (script_.open)
             script_.open(this);
     }
-    void Event_Close() override
+    Q_INVOKABLE void Event_Close()
     {
         log << QStringLiteral("Close");
         ++closeEvents();
@@ -84,21 +94,21 @@ public:
         static int count = 0;
         return count;
     }
-    void Event_Activate() override { log << QStringLiteral("Activate"); }
+    Q_INVOKABLE void Event_Activate() { log << QStringLiteral("Activate"); }
     std::function<void()> onEnableMenuItems;
-    void Event_EnableMenuItems() override
+    Q_INVOKABLE void Event_EnableMenuItems()
     {
         log << QStringLiteral("EnableMenuItems");
         if (onEnableMenuItems)
             onEnableMenuItems();
     }
-    bool Event_MouseDown(int x, int y) override
+    Q_INVOKABLE bool Event_MouseDown(int x, int y)
     {
         log << QStringLiteral("MouseDown");
         lastMouse = QPoint(x, y);
         return mouseDownResult;
     }
-    void Event_MouseUp(int x, int y) override
+    Q_INVOKABLE void Event_MouseUp(int x, int y)
     {
         log << QStringLiteral("MouseUp");
         lastMouse = QPoint(x, y);
@@ -131,11 +141,12 @@ public:
 
 class LoggingApplication : public fw::Application {
     Q_OBJECT
+    Q_CLASSINFO("Event:Open", "Event_Open")
 
 public:
     int opens = 0;
     std::function<void()> onOpen;
-    void Event_Open() override
+    Q_INVOKABLE void Event_Open()
     {
         ++opens;
         if (onOpen)

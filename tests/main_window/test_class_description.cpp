@@ -1,5 +1,6 @@
-// The main window's class description: its operations by name in declared order with
-// their signatures, its event table, its control accessors and its two stored fields.
+// The main window's class description: Window's operations and then its own by name in
+// declared order with their signatures, its event table, its control accessors and its
+// two stored fields.
 #include "main_window_fixture.h"
 #include "url_spy.h"
 
@@ -80,9 +81,9 @@ const std::vector<testsupport::Operation>& operations()
 
 } // namespace
 
-TEST_F(ClassDescriptionTest, SixtyOperationsInDeclaredOrderWithTheirSignatures)
+TEST_F(ClassDescriptionTest, WindowsOperationsThenSixtyOwnInDeclaredOrderWithTheirSignatures)
 {
-    testsupport::expectOperations(window, operations());
+    testsupport::expectOperations(window, testsupport::windowOperations(), operations());
     EXPECT_EQ(fw::registeredNameOf(window->metaObject()), "Oruvel.Oruvel");
 }
 
@@ -154,4 +155,23 @@ TEST_F(ClassDescriptionTest, GrpAndGrp1AreReadAndWrittenByName)
         EXPECT_THROW(fw::setPropertyValue(window, property, QVariant(3)), fw::TypeMismatchException) << name;
     }
     EXPECT_THROW(fw::propertyValue(window, u"grp2"), fw::RuntimeException);
+}
+
+// Qt names no type for an empty value: the refusal still says what was given.
+TEST_F(ClassDescriptionTest, AnEmptyValueWrittenByNameIsATypeMismatch)
+{
+    const auto grp = window->grp;
+    const int width = window->Width();
+    const QString title = window->Title();
+    for (const char* name : {"grp", "Width", "Title"}) {
+        try {
+            fw::setPropertyValue(window, QString::fromLatin1(name), QVariant());
+            ADD_FAILURE() << name << " took an empty value";
+        } catch (const fw::TypeMismatchException& error) {
+            EXPECT_NE(std::string(error.what()).find("not an empty value"), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_EQ(window->grp, grp);
+    EXPECT_EQ(window->Width(), width);
+    EXPECT_EQ(window->Title(), title);
 }

@@ -9,18 +9,48 @@
 
 namespace testsupport {
 
-void expectOperations(const QObject* object, const std::vector<Operation>& table)
+const std::vector<Operation>& windowOperations()
 {
-    const std::vector<QMetaMethod> own = fw::ownOperations(object->metaObject());
-    ASSERT_EQ(own.size(), table.size());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        EXPECT_EQ(QByteArray(own[i].name()), table[i].name) << "operation " << i;
-        EXPECT_EQ(fw::signatureOf(own[i]).text(), table[i].signature.text()) << table[i].name;
-        const fw::Member found = fw::findMember(object, QString::fromLatin1(table[i].name));
-        EXPECT_EQ(found.kind, fw::Member::Kind::Operation) << table[i].name;
-        EXPECT_EQ(found.method.methodIndex(), own[i].methodIndex()) << table[i].name;
-        EXPECT_TRUE(fw::signatureOf(found.method) == table[i].signature) << table[i].name;
+    static const std::vector<Operation> table{
+        op<void()>("Show"),
+        op<void()>("Close"),
+        op<void()>("EnableMenuItems"),
+        op<void(QString, fw::RectControl*)>("_AddControl"),
+        op<void(QString, fw::MenuHandler)>("_AddMenuHandler"),
+    };
+    return table;
+}
+
+const std::vector<Operation>& applicationOperations()
+{
+    static const std::vector<Operation> table{
+        op<void(int)>("Quit"),
+        op<void(QString, fw::MenuHandler)>("_AddMenuHandler"),
+    };
+    return table;
+}
+
+void expectOperations(const QObject* object, const std::vector<Operation>& inherited, const std::vector<Operation>& own)
+{
+    std::vector<Operation> whole = inherited;
+    whole.insert(whole.end(), own.begin(), own.end());
+    const std::vector<QMetaMethod> table = fw::operationTable(object->metaObject());
+    ASSERT_EQ(table.size(), whole.size());
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        EXPECT_EQ(QByteArray(table[i].name()), whole[i].name) << "operation " << i;
+        EXPECT_EQ(fw::signatureOf(table[i]).text(), whole[i].signature.text()) << whole[i].name;
+        EXPECT_EQ(table[i].enclosingMetaObject() == object->metaObject(), i >= inherited.size()) << whole[i].name;
+        const fw::Member found = fw::findMember(object, QString::fromLatin1(whole[i].name));
+        EXPECT_EQ(found.kind, fw::Member::Kind::Operation) << whole[i].name;
+        EXPECT_EQ(found.method.methodIndex(), table[i].methodIndex()) << whole[i].name;
+        EXPECT_TRUE(fw::signatureOf(found.method) == whole[i].signature) << whole[i].name;
     }
+    for (const Operation& mine : own) {
+        for (const Operation& base : inherited)
+            EXPECT_STRNE(mine.name, base.name) << "an own operation takes an inherited one's name";
+    }
+    for (const char* internal : {"deleteLater", "destroyed", "objectNameChanged"})
+        EXPECT_THROW(fw::findMember(object, QString::fromLatin1(internal)), fw::RuntimeException) << internal;
 }
 
 int callEachByName(QObject* object, const std::vector<Operation>& table, const std::map<QString, Call>& calls)

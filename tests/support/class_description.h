@@ -34,9 +34,16 @@ Operation op(const char* name)
     return Operation{name, fw::signatureFor<Function>()};
 }
 
-// Expects the class's own operations to be exactly the table, in its order, each with
-// its signature, and each found by name on the object.
-void expectOperations(const QObject* object, const std::vector<Operation>& table);
+// Window's operations in Window's order, and Application's in Application's: the head
+// of every window class's and of the application class's table.
+const std::vector<Operation>& windowOperations();
+const std::vector<Operation>& applicationOperations();
+
+// Expects the class's table of operations to be the inherited ones, then its own, each
+// in its order with its signature; each found by name as that very operation (an own
+// one never takes an inherited one's name); and Qt's internals found by no name.
+void expectOperations(const QObject* object, const std::vector<Operation>& inherited,
+                      const std::vector<Operation>& own);
 
 // The arguments of a call by name and, where the test knows it, its result.
 struct Call {

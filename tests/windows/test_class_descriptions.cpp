@@ -1,6 +1,6 @@
-// The About, Help and Info windows' class descriptions: their operations by name in
-// declared order with their signatures, each called by name, their event tables and
-// their control accessors.
+// The About, Help and Info windows' class descriptions: Window's operations and then
+// their own by name in declared order with their signatures, each of their own called
+// by name, their event tables and their control accessors.
 #include "url_catcher.h"
 #include "windows_fixture.h"
 
@@ -57,7 +57,7 @@ TEST_F(WindowsTest, TheAboutWindowsDescription)
         op<bool(int, int)>("Event_MouseDown"),
         op<void()>("Event_Open"),
     };
-    testsupport::expectOperations(about, table);
+    testsupport::expectOperations(about, testsupport::windowOperations(), table);
     EXPECT_EQ(testsupport::eventTable(about->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Open=Event_Open", "MouseDown=Event_MouseDown", "MouseUp=Event_MouseUp"}));
@@ -91,7 +91,7 @@ TEST_F(WindowsTest, TheHelpWindowsDescription)
         op<void()>("Event_Close"),
         op<bool()>("_FileClose_Action"),
     };
-    testsupport::expectOperations(help, table);
+    testsupport::expectOperations(help, testsupport::windowOperations(), table);
     EXPECT_EQ(testsupport::eventTable(help->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Close=Event_Close", "EnableMenuItems=Event_EnableMenuItems"}));
@@ -119,7 +119,7 @@ TEST_F(WindowsTest, TheInfoWindowsDescription)
          {op<void(fw::Window*)>("AddMenuHandlers"), op<void()>("Event_EnableMenuItems"), op<void()>("Event_Close"),
           op<void()>("Event_Open"), op<bool()>("_FileClose_Action")})
         table.push_back(operation);
-    testsupport::expectOperations(info, table);
+    testsupport::expectOperations(info, testsupport::windowOperations(), table);
     EXPECT_EQ(testsupport::eventTable(info->metaObject()),
               QStringList({"Layout=Layout", "CreateControls=CreateControls", "AddMenuHandlers=AddMenuHandlers",
                            "Open=Event_Open", "Close=Event_Close", "EnableMenuItems=Event_EnableMenuItems"}));

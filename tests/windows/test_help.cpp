@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QTest>
 #include <QTextEdit>
 
@@ -86,6 +87,10 @@ TEST_F(HelpTest, TheFieldKeepsItsMarginsAtEverySize)
     EXPECT_EQ(help->EditField1()->widget()->size(), QSize(62, 19));
     EXPECT_EQ(fieldMargins(help), QMargins(1, 1, 1, 44));
 
+    // A window manager may make it smaller than its minimum; the margins come back.
+    QResizeEvent belowMinimum(QSize(20, 10), help->content()->size());
+    QCoreApplication::sendEvent(help->content(), &belowMinimum);
+    EXPECT_EQ(help->EditField1()->widget()->size(), QSize(18, 0));
     resizeContent(help, QSize(520, 410));
     EXPECT_EQ(help->EditField1()->widget()->size(), QSize(518, 365));
     EXPECT_EQ(fieldMargins(help), QMargins(1, 1, 1, 44));
