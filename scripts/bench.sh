@@ -43,6 +43,10 @@ summarise() {
     END {
       if (n == 0) { printf "  %-44s no pairs\n", title; exit }
       sorted(a, n); sorted(b, n); sorted(r, n)
+      if (n == 1) {
+        printf "  %-44s %s %s %7.3fx  %12s  %12s  %3d\n", title, shown(a[1]), shown(b[1]), r[1], "-", "-", n
+        exit
+      }
       printf "  %-44s %s %s %7.3fx  %5.3f-%5.3fx  %5.3f-%5.3fx  %3d\n", title, shown(at(a, n, 0.5)), shown(at(b, n, 0.5)),
              at(r, n, 0.5), at(r, n, 0.25), at(r, n, 0.75), r[1], r[n], n
     }'
@@ -105,7 +109,7 @@ reopen_checks() {
   for window in help info about; do
     "$bin/bench_oruvel" --reopen "$window" "$reopenings" 2>/dev/null | awk -v window="$window" -v n="$reopenings" '
       { kib[NR] = $2 }
-      END { printf "  %-44s %+9d KiB (after 50: %d KiB)\n", window " opened and closed " n " times", kib[2] - kib[1], kib[1] }'
+      END { printf "  %-44s %+12d KiB resident, against the 50th (%d KiB)\n", window " opened and closed " n " times", kib[2] - kib[1], kib[1] }'
   done
 }
 
