@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QPixmapCache>
 #include <QScreen>
 
 #include <algorithm>
@@ -125,11 +124,6 @@ Window::~Window()
         delete control;
     }
     d->widget.reset();
-    // Qt's styles cache what they draw by the palette's identity, and a widget that is
-    // given a palette (a field's colours) gets an identity of its own, passed on to
-    // the widgets inside it: no later widget can match what was drawn for this
-    // window's, so it would only fill the cache, window after window.
-    QPixmapCache::clear();
 }
 
 // ---------------------------------------------------------------- building and closing
