@@ -20,6 +20,8 @@
 
 namespace {
 
+fw::Runtime* runtime = nullptr;
+
 void check(bool good, const char* what, const QString& year)
 {
     if (good)
@@ -33,10 +35,9 @@ void check(bool good, const char* what, const QString& year)
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The runtime lives as long as the process: the framework's lists, made after it,
-    // would be gone before a static runtime's end.
-    static fw::Runtime* const runtime = new fw::Runtime(*argc, *argv);
-    (void)runtime;
+    // Not a static: the framework's lists, made after it, would be gone before a
+    // static runtime's end.
+    runtime = new fw::Runtime(*argc, *argv);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     registerProgramClasses();
     // Start-up without its event loop: the main window stays open for every input.
@@ -44,8 +45,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
         if (step.run != &runEventLoop)
             step.run();
     }
-    // The program's own shutdown, before the statics that it releases are gone.
-    std::atexit(shutdown);
+    // Under libFuzzer, which never ends the runtime: the program's own shutdown at
+    // exit, before the statics that it releases are gone.
+    std::atexit([] {
+        if (runtime)
+            shutdown();
+    });
     return 0;
 }
 
@@ -75,4 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int selected = window->control<fw::PopupMenu>("trigramNum")->ListIndex();
     check(selected >= 0 && selected <= 8 && shown == fw::CStr(selected + 1), "the shown gua and trigram disagree", year);
     return 0;
+}
+
+void fuzzTargetEnd()
+{
+    shutdown();
+    delete runtime;
+    runtime = nullptr;
 }

@@ -25,6 +25,7 @@
 
 namespace {
 
+fw::Runtime* runtime = nullptr;
 QByteArrayView currentRecord;
 // -1 for the window, else the ControlClass of the control.
 int controlClass = -1;
@@ -97,10 +98,9 @@ void releaseWindows()
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The runtime lives as long as the process: the framework's lists, made after it,
-    // would be gone before a static runtime's end.
-    static fw::Runtime* const runtime = new fw::Runtime(*argc, *argv);
-    (void)runtime;
+    // Not a static: the framework's lists, made after it, would be gone before a
+    // static runtime's end.
+    runtime = new fw::Runtime(*argc, *argv);
     const QByteArray name = qgetenv("ORUVEL_FUZZ_CLASS");
     const auto* found = std::find_if(kRecordTargets.begin(), kRecordTargets.end(),
                                      [&](const char* target) { return name == target; });
@@ -123,6 +123,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     releaseWindows();
     return 0;
+}
+
+void fuzzTargetEnd()
+{
+    releaseWindows();
+    delete runtime;
+    runtime = nullptr;
 }
 
 #include "fuzz_record.moc"

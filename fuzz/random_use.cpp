@@ -10,6 +10,8 @@
 // program for the rest. A watchdog aborts the process when no action starts for a
 // minute (a hang); sanitizer reports and crashes end it as they would the program.
 
+#include "gestures.h"
+
 #include "app/startup.h"
 
 #include "framework/application.h"
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -234,7 +237,7 @@ private:
             QTest::keyClick(popup, Qt::Key_Return);
         } else {
             const auto [target, at] = under(popup, randomPoint(popup));
-            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+            gestures::press(target, Qt::LeftButton, at);
         }
     }
 
@@ -266,11 +269,12 @@ private:
     {
         static const char* const texts[] = {"1968", "-2147483648", "2147483648", "1e309", "&H7FFFFFFF", "x",
                                             "\xEF\xA7\xAA", "\xE2\x98\xB0\xE2\x98\xB7", " 12 ", "0.5", "99999"};
-        QWidget* focus = QApplication::focusWidget();
-        if (!focus)
-            return;
         // QTest types ASCII only: other characters come as key events with their text.
+        // Each key goes to the focus of that moment: a key may close the field's window.
         for (const QChar c : QString::fromUtf8(texts[below(std::size(texts))])) {
+            QWidget* focus = QApplication::focusWidget();
+            if (!focus)
+                return;
             if (c.unicode() < 128)
                 QTest::keyClick(focus, char(c.unicode()));
             else
@@ -303,7 +307,7 @@ private:
         case 1: triggerNamed(window, QStringLiteral("Paste")); break;
         case 2: {
             const auto [target, at] = under(window, randomPoint(window));
-            QTest::mouseClick(target, Qt::MiddleButton, Qt::NoModifier, at);
+            gestures::press(target, Qt::MiddleButton, at);
             break;
         }
         }
@@ -314,21 +318,18 @@ private:
         const auto [target, at] = under(window, randomPoint(window));
         const int kind = below(10);
         if (kind < 6)
-            QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, at);
+            gestures::press(target, Qt::LeftButton, at);
         else if (kind < 8)
-            QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at);
+            QTest::mouseDClick(target, Qt::LeftButton, Qt::NoModifier, at); // one event
         else
-            QTest::mouseClick(target, kind == 8 ? Qt::RightButton : Qt::MiddleButton, Qt::NoModifier, at);
+            gestures::press(target, kind == 8 ? Qt::RightButton : Qt::MiddleButton, at);
     }
 
     void drag(QWidget* window)
     {
         const auto [target, from] = under(window, randomPoint(window));
         const QPoint to = from + QPoint(below(200) - 100, below(200) - 100);
-        QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(target, (from + to) / 2);
-        QTest::mouseMove(target, to);
-        QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier, to);
+        gestures::press(target, Qt::LeftButton, from, {(from + to) / 2, to});
     }
 
     void wheel(QWidget* window)
@@ -340,24 +341,29 @@ private:
         QCoreApplication::sendEvent(target, &event);
     }
 
-    static void collectActions(const QList<QAction*>& actions, std::vector<QAction*>& out)
+    // Held weakly: the menu update that opening a menu runs may rebuild the menus.
+    using Actions = std::vector<QPointer<QAction>>;
+
+    static void collectActions(const QList<QAction*>& list, Actions& out)
     {
-        for (QAction* action : actions) {
-            if (action->isSeparator())
+        const Actions actions(list.begin(), list.end());
+        for (const QPointer<QAction>& action : actions) {
+            if (!action || action->isSeparator())
                 continue;
-            if (QMenu* menu = action->menu()) {
+            if (const QPointer<QMenu> menu = action->menu()) {
                 // Opening a menu brings its items up to date.
                 emit menu->aboutToShow();
-                collectActions(menu->actions(), out);
+                if (menu)
+                    collectActions(menu->actions(), out);
             } else {
                 out.push_back(action);
             }
         }
     }
 
-    std::vector<QAction*> menuActions(QWidget* window)
+    Actions menuActions(QWidget* window)
     {
-        std::vector<QAction*> actions;
+        Actions actions;
         if (auto* main = qobject_cast<QMainWindow*>(window)) {
             if (QMenuBar* bar = main->findChild<QMenuBar*>())
                 collectActions(bar->actions(), actions);
@@ -367,16 +373,18 @@ private:
 
     void menuCommand(QWidget* window)
     {
-        std::vector<QAction*> actions = menuActions(window);
-        std::erase_if(actions, [](QAction* action) { return action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q); });
+        Actions actions = menuActions(window);
+        std::erase_if(actions, [](const QPointer<QAction>& action) {
+            return !action || action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_Q);
+        });
         if (!actions.empty())
             actions[std::size_t(below(int(actions.size())))]->trigger();
     }
 
     void triggerNamed(QWidget* window, const QString& text)
     {
-        for (QAction* action : menuActions(window)) {
-            if (action->text().remove(QLatin1Char('&')).contains(text, Qt::CaseInsensitive)) {
+        for (const QPointer<QAction>& action : menuActions(window)) {
+            if (action && action->text().remove(QLatin1Char('&')).contains(text, Qt::CaseInsensitive)) {
                 action->trigger();
                 return;
             }

@@ -43,6 +43,7 @@ int main(int argc, char** argv)
             ++count;
         }
     }
+    fuzzTargetEnd();
     std::printf("replayed %d inputs\n", count);
     return failures == 0 ? 0 : 1;
 }

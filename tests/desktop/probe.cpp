@@ -2,9 +2,13 @@
 // program needs no mode of its own for being checked. Loaded through
 // QT_QPA_GENERIC_PLUGINS=oruvelprobe (from QT_PLUGIN_PATH/generic), it waits until the
 // main window is up, writes what the program shows to standard output, line by line,
-// and quits the program the ordinary way.
+// and quits the program the ordinary way. A modal window, or no main window within a
+// few seconds, is reported and ends the program with a failure.
+#include "support/window_text.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QEnterEvent>
 #include <QGenericPlugin>
 #include <QIcon>
@@ -136,17 +140,33 @@ void reportEditMenu(QWidget* window)
 
 class Probe : public QObject {
 public:
-    Probe() { QTimer::singleShot(0, this, [this] { look(); }); }
+    Probe()
+    {
+        started_.start();
+        QTimer::singleShot(0, this, [this] { look(); });
+    }
 
 private:
+    static constexpr int kWaitMs = 5000;
+
+    // Ends the program with a failure; exit also ends a modal window's loop.
+    static void fail(const QString& why)
+    {
+        report(why);
+        QCoreApplication::exit(1);
+    }
+
     void look()
     {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            return fail(QStringLiteral("modal window: ") + testsupport::describeWindow(modal));
         QTabWidget* panel = nullptr;
         int elementsTab = -1;
         QWidget* window = mainWindow(&panel, &elementsTab);
-        // Until the event loop has shown the main window; a program that never shows
-        // one is ended by the check's time limit.
+        // Until the event loop has shown the main window.
         if (!window) {
+            if (started_.elapsed() > kWaitMs)
+                return fail(QStringLiteral("no main window after %1 ms").arg(kWaitMs));
             QTimer::singleShot(10, this, [this] { look(); });
             return;
         }
@@ -157,6 +177,8 @@ private:
         report(QStringLiteral("probe done"));
         QCoreApplication::quit();
     }
+
+    QElapsedTimer started_;
 };
 
 } // namespace

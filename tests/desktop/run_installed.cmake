@@ -40,7 +40,7 @@ execute_process(
   COMMAND "${CMAKE_COMMAND}" -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES
           "LANG=${lang}" QT_QPA_PLATFORM=offscreen "QT_PLUGIN_PATH=${PROBE_PLUGINS}"
           QT_QPA_GENERIC_PLUGINS=oruvelprobe "${program}"
-  WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 100
+  WORKING_DIRECTORY "${WORK_DIR}" TIMEOUT 15
   RESULT_VARIABLE status OUTPUT_VARIABLE report ERROR_VARIABLE errors)
 message("${report}")
 
@@ -56,6 +56,10 @@ macro(expect_line line failure)
   endif()
 endmacro()
 expect_line("probe done" "the probe did not finish: ${errors}")
+# What the probe found when it ended the program itself.
+if(report MATCHES "(modal window: |no main window )[^\n]*")
+  list(APPEND failures "${CMAKE_MATCH_0}")
+endif()
 expect_line("caption: ${caption}" "no caption '${caption}' under LANG=${lang}")
 expect_line("edit menu: ${edit_menu}" "the editors' context menu is not '${edit_menu}' under LANG=${lang}")
 # The application name is also the window class that the entry's StartupWMClass names.

@@ -1,7 +1,9 @@
-// The gua calculator: the formula, the birth data of the Gua page, the day checks.
+// The gua calculator: the formula, the birth data of the Gua page as a person enters
+// them, the day checks.
 #include "main_window_fixture.h"
 #include "dialog_spy.h"
 #include "support/dialogs.h"
+#include "support/user.h"
 #include "url_spy.h"
 
 #include "app/shell/web_addresses.h"
@@ -11,8 +13,10 @@
 #include "framework/push_button.h"
 #include "framework/tab_panel.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTextEdit>
 
@@ -21,17 +25,27 @@
 
 namespace {
 
+using namespace testsupport;
+
 class GuaTest : public MainWindowTest {
 protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        user::showPage(control<fw::TabPanel>("TabPanel2"), 1);
+    }
+
+    void choose(const char* menu, int row) { user::choose(control<fw::PopupMenu>(menu), row); }
+
     // Enters a birth date without tripping the day checks on the way, then calculates.
     void enterBirth(int day, int month, const QString& year, const QString& sex)
     {
-        control<fw::PopupMenu>("day")->setListIndex(0);
-        control<fw::PopupMenu>("month")->setListIndex(month - 1);
-        control<fw::PopupMenu>("day")->setListIndex(day - 1);
-        control<fw::EditField>("birthYear")->setText(year);
-        control<fw::PopupMenu>("Sex")->setListIndex(sex == QLatin1String("M") ? 0 : 1);
-        control<fw::PushButton>("CalculateGua")->Push();
+        choose("day", 0);
+        choose("month", month - 1);
+        choose("day", day - 1);
+        user::typeInto(control<fw::EditField>("birthYear"), year);
+        choose("Sex", sex == QLatin1String("M") ? 0 : 1);
+        user::click(control<fw::PushButton>("CalculateGua"));
     }
 
     QString gua() const { return control<fw::EditField>("MingGua")->Text(); }
@@ -156,57 +170,54 @@ TEST_F(GuaTest, WhateverTheYearFieldHoldsTheCalculationShowsATrigram)
 TEST_F(GuaTest, TheYearFieldTakesAtMostFourCharactersAlsoWhenPasted)
 {
     auto* year = control<fw::EditField>("birthYear");
-    auto* editor = year->widget()->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr);
-    editor->setFocus();
-    editor->selectAll();
-    QTest::keyClicks(editor, "20245");
+    user::typeInto(year, "20245");
     EXPECT_EQ(year->Text(), "2024");
-    editor->selectAll();
-    editor->insert("1e99999");
+    QGuiApplication::clipboard()->setText("1e99999");
+    user::typeInto(year, "");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(year->Text(), "1e99");
-    control<fw::PushButton>("CalculateGua")->Push();
+    user::click(control<fw::PushButton>("CalculateGua"));
     EXPECT_EQ(gua(), "1") << "1e99 saturates to 2147483647: digit sum 46, 10, 1; 11 - 1 = 10, 1";
 }
 
 TEST_F(GuaTest, TheYearFieldSelectsItsLastTwoDigitsWhenItTakesTheFocus)
 {
     auto* year = control<fw::EditField>("birthYear");
-    year->GotFocus();
+    user::click(year, year->lineEdit());
     EXPECT_EQ(year->SelStart(), 2);
     EXPECT_EQ(year->SelLength(), 2);
 }
 
 TEST_F(GuaTest, TheYearIsCalculatedWhenTheFieldLosesTheFocusNotWhileTyping)
 {
-    auto* year = control<fw::EditField>("birthYear");
-    year->setText("1990");
+    user::typeInto(control<fw::EditField>("birthYear"), "1990");
     EXPECT_EQ(gua(), "2") << "typing calculates nothing";
-    year->LostFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(gua(), "1");
 }
 
 TEST_F(GuaTest, ChangingTheSexRecalculates)
 {
-    control<fw::PopupMenu>("Sex")->setListIndex(1);
+    choose("Sex", 1);
     EXPECT_EQ(gua(), "1");
 }
 
 TEST_F(GuaTest, TextTypedIntoTheGuaFieldStaysUntilTheNextCalculation)
 {
-    control<fw::EditField>("MingGua")->setText("42");
-    showTrigram(7);
+    user::typeInto(control<fw::EditField>("MingGua"), "42");
+    user::showPage(control<fw::TabPanel>("InfoPanel"), 2);
+    showTrigram(7); // by code: no person can browse while this page is in front
     EXPECT_EQ(gua(), "42");
-    control<fw::PushButton>("CalculateGua")->Push();
+    user::click(control<fw::PushButton>("CalculateGua"));
     EXPECT_EQ(gua(), "2");
 }
 
 TEST_F(GuaTest, ThirtyFirstOfAprilIsResetBeforeTheMessage)
 {
-    control<fw::PopupMenu>("month")->setListIndex(3);
+    choose("month", 3);
     DialogSpy spy([this] { return dayText(); });
-    auto seen = testsupport::answerNextDialog("OK");
-    control<fw::PopupMenu>("day")->setListIndex(30);
+    auto seen = answerNextDialog("OK");
+    choose("day", 30);
     ASSERT_TRUE(seen->answered);
     ASSERT_EQ(spy.texts.size(), 1);
     EXPECT_EQ(spy.texts[0], "Month selected cannot have 31 days. Day reset to 30th");
@@ -216,10 +227,10 @@ TEST_F(GuaTest, ThirtyFirstOfAprilIsResetBeforeTheMessage)
 
 TEST_F(GuaTest, ThirtiethOfFebruaryChosenAsADayIsResetBeforeTheMessageWithItsFullStop)
 {
-    control<fw::PopupMenu>("month")->setListIndex(1);
+    choose("month", 1);
     DialogSpy spy([this] { return dayText() + "/" + gua(); });
-    auto seen = testsupport::answerNextDialog("OK");
-    control<fw::PopupMenu>("day")->setListIndex(29);
+    auto seen = answerNextDialog("OK");
+    choose("day", 29);
     ASSERT_TRUE(seen->answered);
     ASSERT_EQ(spy.texts.size(), 1);
     EXPECT_EQ(spy.texts[0], "February usually has 28 days and can have 29 in leap year. Day reset to 28th.");
@@ -229,11 +240,11 @@ TEST_F(GuaTest, ThirtiethOfFebruaryChosenAsADayIsResetBeforeTheMessageWithItsFul
 
 TEST_F(GuaTest, FebruaryChosenOnTheThirtiethShowsTheMessageFirstThenResetsTheDay)
 {
-    control<fw::PopupMenu>("day")->setListIndex(29);
-    control<fw::EditField>("MingGua")->setText("");
+    choose("day", 29);
+    user::typeInto(control<fw::EditField>("MingGua"), "");
     DialogSpy spy([this] { return dayText() + "/" + gua(); });
-    auto seen = testsupport::answerNextDialog("OK");
-    control<fw::PopupMenu>("month")->setListIndex(1);
+    auto seen = answerNextDialog("OK");
+    choose("month", 1);
     ASSERT_TRUE(seen->answered);
     ASSERT_EQ(spy.texts.size(), 1);
     EXPECT_EQ(spy.texts[0], "February usually has 28 days and can have 29 in leap year. Day reset to 28th");
@@ -245,11 +256,11 @@ TEST_F(GuaTest, FebruaryChosenOnTheThirtiethShowsTheMessageFirstThenResetsTheDay
 TEST_F(GuaTest, AThirtyDayMonthChosenOnTheThirtyFirstShowsTheMessageFirst)
 {
     for (const int thirtyDayMonth : {3, 5, 8, 10}) { // April, June, September, November
-        control<fw::PopupMenu>("month")->setListIndex(2); // March
-        control<fw::PopupMenu>("day")->setListIndex(30);
+        choose("month", 2); // March
+        choose("day", 30);
         DialogSpy spy([this] { return dayText(); });
-        auto seen = testsupport::answerNextDialog("OK");
-        control<fw::PopupMenu>("month")->setListIndex(thirtyDayMonth);
+        auto seen = answerNextDialog("OK");
+        choose("month", thirtyDayMonth);
         ASSERT_TRUE(seen->answered);
         ASSERT_EQ(spy.texts.size(), 1);
         EXPECT_EQ(spy.texts[0], "Month selected cannot have 31 days. Day reset to 30th");
@@ -261,12 +272,12 @@ TEST_F(GuaTest, AThirtyDayMonthChosenOnTheThirtyFirstShowsTheMessageFirst)
 TEST_F(GuaTest, DaysThatTheMonthHasPassWithoutAMessage)
 {
     DialogSpy spy;
-    control<fw::PopupMenu>("month")->setListIndex(1);
-    control<fw::PopupMenu>("day")->setListIndex(28); // 29 February
-    control<fw::PopupMenu>("month")->setListIndex(0);
-    control<fw::PopupMenu>("day")->setListIndex(30); // 31 January
-    control<fw::PopupMenu>("month")->setListIndex(11);
-    control<fw::PopupMenu>("month")->setListIndex(6);
+    choose("month", 1);
+    choose("day", 28); // 29 February
+    choose("month", 0);
+    choose("day", 30); // 31 January
+    choose("month", 11);
+    choose("month", 6);
     EXPECT_TRUE(spy.texts.isEmpty());
     EXPECT_EQ(dayText(), "31");
 }
@@ -277,8 +288,8 @@ TEST_F(GuaTest, TheTrigramIsSelectedBeforeTheGuaFieldIsWritten)
     ASSERT_NE(combo, nullptr);
     QStringList guaWhenSelected;
     QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [&] { guaWhenSelected << gua(); });
-    control<fw::EditField>("MingGua")->setText("");
-    control<fw::PopupMenu>("Sex")->setListIndex(1); // 1968, "F": 1
+    user::typeInto(control<fw::EditField>("MingGua"), "");
+    choose("Sex", 1); // 1968, "F": 1
     ASSERT_EQ(guaWhenSelected.size(), 1);
     EXPECT_EQ(guaWhenSelected[0], "") << "the gua field is written after the selector";
     EXPECT_EQ(gua(), "1");
@@ -286,13 +297,12 @@ TEST_F(GuaTest, TheTrigramIsSelectedBeforeTheGuaFieldIsWritten)
 
 TEST_F(GuaTest, PressingAndReleasingTheMouseInTheExplanationOpensTheConsultancysPageOnce)
 {
-    control<fw::TabPanel>("TabPanel2")->setValue(1);
     auto* explanation = control<fw::EditField>("EditField1");
     QTextEdit* editor = explanation->textEdit();
     ASSERT_NE(editor, nullptr);
     const QString text = explanation->Text();
     UrlSpy spy;
-    QTest::mouseClick(editor->viewport(), Qt::LeftButton, {}, QPoint(40, 60));
+    user::click(explanation, editor->viewport(), QPoint(40, 60));
     ASSERT_EQ(spy.opened.size(), 1);
     EXPECT_EQ(spy.opened[0], QUrl(QString::fromLatin1(WebAddresses::kConsultancyPage)));
     EXPECT_EQ(spy.opened[0].path(), "/Reduvazidez_Idod_Ezir.html");

@@ -16,10 +16,11 @@ struct DialogSeen {
     QStringList buttons;
 };
 
-// Arranges for the next modal message box to be answered by pressing the button whose
-// caption (without "&") is buttonText, as a person would. The returned record is
-// filled when the box has been answered. A box that never has such a button is closed
-// after a few seconds and counts as not answered, so that no test hangs.
+// Arranges for the next modal message box of this test to be answered by pressing the
+// button whose caption (without "&") is buttonText, as a person would. The returned
+// record is filled when the box has been answered. A box without such a button stays
+// unanswered, and the test limits (test_limits.h) fail the test with its text and
+// close it, so that no test hangs.
 std::shared_ptr<DialogSeen> answerNextDialog(const QString& buttonText);
 
 } // namespace testsupport
