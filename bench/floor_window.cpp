@@ -1,7 +1,5 @@
 #include "floor_window.h"
 
-#include "trigrams/trigrams.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -129,18 +127,54 @@ const Item kItems[] = {
 };
 static_assert(std::size(kItems) == 71);
 
-// The labels that show a trigram's texts, in the order of kTrigramTexts.
+// The labels that show a trigram's texts, in the order of Trigram::texts.
 constexpr std::array kFieldNames{"TriNameDisp", "TriTriDisp", "FamilyMember", "Element", "trigramColor",
                                  "Polarity",    "Form",       "produces",     "Controls", "weakens",
                                  "Season",      "Senses",     "PartsOfBody",  "Animal",   "Nature",
                                  "Group",       "Direction",  "TimeOfDay"};
-constexpr std::array kTrigramTexts{&trigram::Name,     &trigram::Trigram,  &trigram::FamilyMember,
-                                   &trigram::Element,  &trigram::Colors,   &trigram::Polarity,
-                                   &trigram::Form,     &trigram::produces, &trigram::controls,
-                                   &trigram::weakens,  &trigram::Season,   &trigram::Senses,
-                                   &trigram::PartsOfBody, &trigram::Animal, &trigram::Nature,
-                                   &trigram::Group,    &trigram::Direction, &trigram::TimeOfDay};
-static_assert(kFieldNames.size() == kTrigramTexts.size());
+
+// What the floor shows of each trigram, as a bare program would hold it: constant texts.
+struct Trigram {
+    std::array<const char*, kFieldNames.size()> texts;
+    float initialAngle;
+    float finalAngle;
+};
+
+// The nine trigrams, numbers 1 to 9 (UTF-8; Li's ideograph is the compatibility form).
+const Trigram kTrigrams[] = {
+    {{"Kan \u574E", "\u2635", "Middle Son", "Water", "Black, Blue", "Yang", "Wavy, free form", "Wood", "Fire",
+      "Metal", "Winter", "Hearing", "Ears, kidney, bladder", "Black turtle", "Water", "East (E)", "North (N)",
+      "Midnight"},
+     337.5f, 22.5f},
+    {{"Kun \u5764", "\u2637", "Mother", "Earth (big)", "Yellow, Beige", "Yin", "Rectangular", "Metal", "Water",
+      "Fire", "Summer - Autumn", "N/A", "Abdomen, stomach.", "N/A", "Earth", "West (W)", "Southwest (SW)",
+      "Early Afternoon"},
+     202.5f, 247.5f},
+    {{"Zhen \u9707", "\u2633", "Oldest Son", "Wood (hard)", "Jade green", "Yang", "Tall shapes", "Fire", "Earth",
+      "Water", "Spring", "N/A", "Throat, feet, legs", "Green dragon", "Thunder", "East (E)", "East", "Mid morning"},
+     67.5f, 112.5f},
+    {{"Xun \u5DFD", "\u2634", "Oldest daughter", "Wood (soft)", "Green", "Yin", "Tall shapes", "Fire", "Earth",
+      "Water", "Spring-Summer", "N/A", "Hips, butt", "N/A", "Wind", "East (E)", "Southeast (SE)", "Late morning"},
+     112.5f, 157.5f},
+    {{"No Trigram", "\u262F", "", "Earth", "", "", "", "", "", "", "", "", "", "", "", "", "Center", ""}, 0.0f, 0.0f},
+    {{"Qian \u4E7E", "\u2630", "Father", "Metal (hard)", "White, Silver, Gold", "Yang", "Dome, rounded", "Water",
+      "Wood", "Earth", "Autumn-Winter", "N/A", "Head, lungs", "N/A", "Heaven", "West", "Northwest (NW)",
+      "Nightfall"},
+     292.5f, 337.5f},
+    {{"Dui \u514C", "\u2631", "Youngest Daughter", "Metal (soft)", "White", "Yin", "Circular, dome", "Water",
+      "Wood", "Earth", "Autumn", "Taste", "Mouth, throat", "White tiger", "Lake, Marsh", "West (W)", "West (W)",
+      "Afternoon"},
+     247.5f, 292.5f},
+    {{"Gen \u826E", "\u2636", "Youngest son", "Earth (Small)", "Yellow, Beige", "Yang", "Rectangular", "Metal",
+      "Water", "Fire", "Winter-Spring", "Touch", "Hands, fingers", "N/A", "Mountain", "East (E)", "Northeast (NE)",
+      "Early morning"},
+     22.5f, 67.5f},
+    {{"Li \uF9EA", "\u2632", "Middle Daughter", "Fire", "Red, orange, purple", "Yin", "Triangular, pointed",
+      "Earth", "Metal", "Wood", "Summer", "Sight", "Eyes, heart", "Red Phoenix", "Fire", "East (E)", "South (S)",
+      "Noon"},
+     157.5f, 202.5f},
+};
+static_assert(std::size(kTrigrams) == 9);
 
 // The labels that wrap their text, as the main window's multi-line labels do.
 constexpr std::array kWrappedLabels{"StaticText37", "Note", "trigramColor", "PartsOfBody"};
@@ -436,16 +470,16 @@ void FloorWindow::showInfoPage(int page)
 
 void FloorWindow::showTrigram(int row)
 {
-    const int number = row + 1;
-    const std::shared_ptr<trigram> record = trigrams::tri.at(number);
-    if (!record)
+    if (row < 0 || row >= int(std::size(kTrigrams)))
         return;
+    const int number = row + 1;
+    const Trigram& record = kTrigrams[row];
     QPalette palette = colour_->palette();
     palette.setColor(QPalette::WindowText, kElementColours[row]);
     colour_->setPalette(palette);
     note_->setText(number == 5 ? QStringLiteral("Tai Chi - not a trigram.") : QString());
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        fields_[i]->setText((*record).*kTrigramTexts[i]);
+        fields_[i]->setText(QString::fromUtf8(record.texts[i]));
     const bool centre = number == 5;
     const bool lowerDirections = lowerTabs_->currentIndex() == 2;
     luoShu_->setVisible(!centre && lowerDirections);
@@ -455,10 +489,10 @@ void FloorWindow::showTrigram(int row)
         finalAngle_->setText(QStringLiteral("N/A"));
         return;
     }
-    initialAngle_->setText(QString::number(record->InitialAngle, 'f', 1) + QChar(0x00B0));
-    finalAngle_->setText(QString::number(record->FinalAngle, 'f', 1) + QChar(0x00B0));
-    luoShu_->setBearing(record->InitialAngle);
-    western_->setBearing(record->InitialAngle);
+    initialAngle_->setText(QString::number(record.initialAngle, 'f', 1) + QChar(0x00B0));
+    finalAngle_->setText(QString::number(record.finalAngle, 'f', 1) + QChar(0x00B0));
+    luoShu_->setBearing(record.initialAngle);
+    western_->setBearing(record.initialAngle);
 }
 
 // Each panel shows the widgets of its current page only.
@@ -477,6 +511,25 @@ void FloorWindow::showPages()
             widget->setVisible(page == lowerTabs_->currentIndex() && !(compass && centre));
         }
     }
+}
+
+namespace {
+
+class FloorSide : public BenchWindow {
+public:
+    FloorSide() { window_.show(); }
+    void selectRow(int row) override { window_.selectRow(row); }
+    void showInfoPage(int page) override { window_.showInfoPage(page); }
+
+private:
+    FloorWindow window_;
+};
+
+} // namespace
+
+std::unique_ptr<BenchWindow> openFloorWindow()
+{
+    return std::make_unique<FloorSide>();
 }
 
 } // namespace bench

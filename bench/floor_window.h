@@ -1,5 +1,7 @@
 #pragma once
 
+#include "launch.h"
+
 #include <QMainWindow>
 
 #include <vector>
@@ -16,8 +18,9 @@ namespace bench {
 class CompassView;
 
 // The floor: the main window's 640 x 480 picture as a bare Qt Widgets program would
-// build it, with no framework layer: plain widgets at the same places, in the same
-// stacking order, with the same fonts and texts, and the same menu bar.
+// build it, with no framework layer and nothing of the program's code: plain widgets
+// at the same places, in the same stacking order, with the same fonts and texts, and
+// the same menu bar.
 class FloorWindow : public QMainWindow {
 public:
     FloorWindow();
@@ -50,5 +53,8 @@ private:
     std::vector<QWidget*> upperPages_[2];
     std::vector<QWidget*> lowerPages_[3];
 };
+
+// A new floor window, shown.
+std::unique_ptr<BenchWindow> openFloorWindow();
 
 } // namespace bench

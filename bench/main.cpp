@@ -1,46 +1,39 @@
-// Oruvel against its floor, a bare Qt window of the same widgets. Without options it
-// runs the timed benchmark pairs and prints each pair's ratio; the options below run
-// one side once in a process of its own, for the launch time, the peak memory and the
-// instruction counts that scripts/bench.sh gathers.
-//   --first-frame SIDE   starts, opens the main window, prints the wall-clock time
-//                        (ns since the epoch) and the peak resident size (KiB) at
-//                        its first frame, and ends.
-//   --switches SIDE N    opens the main window on the Directions page and makes N
-//                        trigram switches, each with its repaint.
-// SIDE is oruvel or floor.
-#include "bench_windows.h"
+// Oruvel against its floor in one process, timed by Google Benchmark in CPU time (the
+// main thread's, where all of the work runs): building and showing the main window to
+// its first frame again (warm: fonts and the program's classes loaded), and one
+// trigram switch with its repaint. The two sides take turns, round by round (A, B, A,
+// B...), so that a busy moment of the machine falls on both; each round prints one
+// line per pair:
+//   round PAIR ORUVEL FLOOR     (milliseconds of CPU time per build or per switch)
+// scripts/bench.sh takes the median of the per-round ratios and their spread.
+// Usage: oruvel_bench [ROUNDS] [Google Benchmark options]   (ROUNDS defaults to 20)
+#include "floor_window.h"
+#include "launch.h"
+#include "oruvel_side.h"
 
 #include "framework/runtime.h"
 
-#include <benchmark/benchmark.h>
-
 #include <QByteArray>
-#include <QString>
-#include <QtGlobal>
 
-#include <sys/resource.h>
+#include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <ctime>
-#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace bench {
 
 namespace {
 
-constexpr int kTrigramRows = 9;
-// The lower panel's Directions page.
-constexpr int kDirections = 2;
+constexpr int kDefaultRounds = 20;
+// Iterations per round: enough that one round of a side takes tens of milliseconds.
+constexpr int kBuildsPerRound = 4;
+constexpr int kSwitchesPerRound = 36;
 
-void BM_FirstFrame(benchmark::State& state, Side side)
+void BM_WarmBuild(benchmark::State& state, const OpenWindow& open)
 {
     for (auto _ : state) {
-        auto window = openWindow(side);
+        auto window = untilFirstFrame(open);
         state.PauseTiming();
         window.reset();
         settle();
@@ -48,9 +41,9 @@ void BM_FirstFrame(benchmark::State& state, Side side)
     }
 }
 
-void BM_Switch(benchmark::State& state, Side side)
+void BM_Switch(benchmark::State& state, const OpenWindow& open)
 {
-    auto window = openWindow(side);
+    auto window = untilFirstFrame(open);
     window->showInfoPage(kDirections);
     settle();
     int row = 0;
@@ -61,101 +54,30 @@ void BM_Switch(benchmark::State& state, Side side)
     }
 }
 
-// The console report, and after it each pair: Oruvel's median, the floor's, the ratio.
-class PairReporter : public benchmark::ConsoleReporter {
+// Keeps the CPU time per iteration of the last run, in the benchmark's unit; prints
+// nothing itself.
+class LastRun : public benchmark::BenchmarkReporter {
 public:
+    bool ReportContext(const Context&) override { return true; }
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            // With repetitions only the median speaks for a benchmark.
-            if (run.aggregate_name == "median" || (run.run_type == Run::RT_Iteration && run.repetitions <= 1))
-                times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
+        for (const Run& run : runs)
+            cpuTime_ = run.GetAdjustedCPUTime();
     }
-
-    void printPairs() const
-    {
-        std::printf("\n%-40s %14s %14s %8s\n", "pair (same process, time, median)", "oruvel", "floor", "ratio");
-        const std::pair<const char*, const char*> pairs[] = {
-            {"FirstFrame", "build and show to first frame (ms)"},
-            {"Switch", "one trigram switch with repaint (ms)"},
-        };
-        for (const auto& [pair, title] : pairs) {
-            const auto oruvel = times_.find(std::string(pair) + "/oruvel");
-            const auto floor = times_.find(std::string(pair) + "/floor");
-            if (oruvel == times_.end() || floor == times_.end() || floor->second <= 0)
-                continue;
-            std::printf("%-40s %14.3f %14.3f %7.2fx\n", title, oruvel->second, floor->second,
-                        oruvel->second / floor->second);
-        }
-    }
+    double cpuTime() const { return cpuTime_; }
 
 private:
-    std::map<std::string, double> times_;
+    double cpuTime_ = 0;
 };
 
-long peakKib()
+double cpuTimeOf(const std::string& name)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-long long wallClockNs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-// Named so that callgrind can count this call alone (--toggle-collect).
-[[gnu::noinline]] std::unique_ptr<BenchWindow> launchToFirstFrame(Side side)
-{
-    startProgram(side);
-    return openWindow(side);
-}
-
-[[gnu::noinline]] void makeSwitches(BenchWindow& window, int count)
-{
-    for (int i = 1; i <= count; ++i) {
-        window.selectRow(i % kTrigramRows);
-        settle();
+    LastRun reporter;
+    if (benchmark::RunSpecifiedBenchmarks(&reporter, "^" + name + "/") != 1) {
+        std::fprintf(stderr, "benchmark %s did not run\n", name.c_str());
+        endNow(2);
     }
-}
-
-bool parseSide(const char* text, Side& side)
-{
-    if (std::strcmp(text, "oruvel") == 0)
-        side = Side::Oruvel;
-    else if (std::strcmp(text, "floor") == 0)
-        side = Side::Floor;
-    else
-        return false;
-    return true;
-}
-
-// Qt's offscreen platform says on every show that it cannot raise a window.
-void quietRaiseWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.contains(QLatin1String("does not support raise()")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-int usage()
-{
-    std::fputs("usage: oruvel_bench [benchmark options] | --first-frame SIDE | --switches SIDE N\n"
-               "SIDE is oruvel or floor\n",
-               stderr);
-    return 2;
-}
-
-// The process ends at once: what it measured is printed, and the teardown is no part of it.
-[[noreturn]] void endNow(int code)
-{
-    std::fflush(stdout);
-    std::_Exit(code);
+    return reporter.cpuTime();
 }
 
 } // namespace
@@ -169,42 +91,40 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     qInstallMessageHandler(quietRaiseWarnings);
     fw::Runtime runtime(argc, argv);
-
-    Side side = Side::Oruvel;
-    if (argc >= 3 && std::strcmp(argv[1], "--first-frame") == 0) {
-        if (!parseSide(argv[2], side))
-            return usage();
-        auto window = launchToFirstFrame(side);
-        const long long at = wallClockNs();
-        std::printf("first_frame_ns %lld\npeak_kib %ld\n", at, peakKib());
-        endNow(0);
-    }
-    if (argc >= 4 && std::strcmp(argv[1], "--switches") == 0) {
-        const int count = std::atoi(argv[3]);
-        if (!parseSide(argv[2], side) || count <= 0)
-            return usage();
-        startProgram(side);
-        auto window = openWindow(side);
-        window->showInfoPage(kDirections);
-        settle();
-        makeSwitches(*window, count);
-        std::printf("switches %d\n", count);
-        endNow(0);
-    }
-    if (argc >= 2 && std::strncmp(argv[1], "--benchmark", 11) != 0)
-        return usage();
-
-    startProgram(Side::Oruvel);
-    startProgram(Side::Floor);
-    for (Side each : {Side::Oruvel, Side::Floor}) {
-        const std::string name = sideName(each);
-        benchmark::RegisterBenchmark(("FirstFrame/" + name).c_str(), BM_FirstFrame, each)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("Switch/" + name).c_str(), BM_Switch, each)->Unit(benchmark::kMillisecond);
-    }
     benchmark::Initialize(&argc, argv);
-    PairReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    int rounds = kDefaultRounds;
+    if (argc >= 2)
+        rounds = std::atoi(argv[1]);
+    if (argc > 2 || rounds <= 0) {
+        std::fputs("usage: oruvel_bench [ROUNDS] [Google Benchmark options]\n", stderr);
+        return 2;
+    }
+
+    startProgram();
+    const OpenWindow sides[] = {&openOruvelWindow, &openFloorWindow};
+    const char* names[] = {"oruvel", "floor"};
+    for (int side = 0; side < 2; ++side) {
+        const std::string name = names[side];
+        benchmark::RegisterBenchmark(("WarmBuild/" + name).c_str(), BM_WarmBuild, sides[side])
+            ->Iterations(kBuildsPerRound)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Switch/" + name).c_str(), BM_Switch, sides[side])
+            ->Iterations(kSwitchesPerRound)
+            ->Unit(benchmark::kMillisecond);
+    }
+    // One build of each side first, so that every timed build finds fonts and caches warm.
+    for (const OpenWindow& open : sides)
+        untilFirstFrame(open).reset();
+    settle();
+
+    for (int round = 0; round < rounds; ++round) {
+        for (const char* pair : {"WarmBuild", "Switch"}) {
+            const double oruvel = cpuTimeOf(std::string(pair) + "/oruvel");
+            const double floor = cpuTimeOf(std::string(pair) + "/floor");
+            std::printf("round %s %.4f %.4f\n", pair, oruvel, floor);
+            std::fflush(stdout);
+        }
+    }
     benchmark::Shutdown();
-    reporter.printPairs();
     endNow(0);
 }

@@ -18,6 +18,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -74,26 +75,48 @@ QString ownCaption(RectControl* control)
     return heading.join(QLatin1String(", "));
 }
 
+// A label that may caption a control, read once per pass.
+struct Caption {
+    StaticText* label;
+    QString text;
+    QRect box;
+    std::pair<const RectControl*, int> page;
+};
+
+// The shown labels with text, with the page each stands on.
+std::vector<Caption> captionsAmong(const std::vector<RectControl*>& controls)
+{
+    std::vector<Caption> captions;
+    for (RectControl* control : controls) {
+        auto* label = qobject_cast<StaticText*>(control);
+        if (!label || !label->Visible())
+            continue;
+        QString text = label->Text().simplified();
+        if (!text.isEmpty())
+            captions.push_back({label, std::move(text), box(*label), pageOf(*label)});
+    }
+    return captions;
+}
+
 // The label that captions the control: the nearest beside it, else the nearest above
 // or below it.
-StaticText* captionOf(const RectControl& control, const std::vector<RectControl*>& controls)
+const Caption* captionOf(const RectControl& control, const std::vector<Caption>& captions)
 {
     const QRect c = box(control);
     const auto page = pageOf(control);
-    StaticText* beside = nullptr;
-    StaticText* aboveBelow = nullptr;
+    const Caption* beside = nullptr;
+    const Caption* aboveBelow = nullptr;
     int besideGap = kBesideGap + 1;
     int aboveBelowGap = kAboveBelowGap + 1;
-    for (RectControl* other : controls) {
-        auto* label = qobject_cast<StaticText*>(other);
-        if (!label || !label->Visible() || label->Text().simplified().isEmpty() || pageOf(*label) != page)
+    for (const Caption& caption : captions) {
+        if (caption.page != page)
             continue;
-        const QRect l = box(*label);
+        const QRect& l = caption.box;
         const int middle = l.top() + l.height() / 2;
         const int leftGap = c.left() - (l.left() + l.width());
-        if (label->TextAlign() != 1 && leftGap >= 0 && leftGap < besideGap && middle >= c.top()
+        if (caption.label->TextAlign() != 1 && leftGap >= 0 && leftGap < besideGap && middle >= c.top()
             && middle < c.top() + c.height()) {
-            beside = label;
+            beside = &caption;
             besideGap = leftGap;
         }
         if (l.left() > c.left() || l.left() + l.width() < c.left() + c.width())
@@ -102,7 +125,7 @@ StaticText* captionOf(const RectControl& control, const std::vector<RectControl*
         const int aboveGap = c.top() - (l.top() + l.height());
         for (const int gap : {belowGap, aboveGap}) {
             if (gap >= 0 && gap < aboveBelowGap) {
-                aboveBelow = label;
+                aboveBelow = &caption;
                 aboveBelowGap = gap;
             }
         }
@@ -133,15 +156,16 @@ void setName(QWidget* widget, const QString& name)
 void nameForAssistiveTechnology(const std::vector<RectControl*>& controls)
 {
     QHash<QLabel*, QWidget*> buddies;
+    const std::vector<Caption> captions = captionsAmong(controls);
     for (RectControl* control : controls) {
         QWidget* widget = namedWidget(control);
         if (!widget)
             continue;
         QString name = ownCaption(control);
         if (name.isEmpty()) {
-            if (StaticText* caption = captionOf(*control, controls)) {
-                name = caption->Text().simplified();
-                if (QLabel* shown = caption->label())
+            if (const Caption* caption = captionOf(*control, captions)) {
+                name = caption->text;
+                if (QLabel* shown = caption->label->label())
                     tie(buddies, shown, widget);
             }
         }

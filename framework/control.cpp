@@ -189,7 +189,9 @@ void RectControl::setInitialParent(const QString& parentName)
 {
     if (parentName == initialParent_)
         return;
-    initialParent_ = parentName;
+    const QString oldParent = std::exchange(initialParent_, parentName);
+    if (Window* owner = window())
+        owner->names_.parentNameChanged(this, oldParent, initialParent_);
     parentResolvedAt_ = 0;
     placementChanged();
 }
@@ -260,45 +262,23 @@ void RectControl::placementChanged()
 
 void RectControl::refreshShownAll()
 {
-    if (!window()) {
-        updateShown();
-        return;
-    }
-    // Only this control and those inside it can have changed. Creation order puts
-    // parents before their children.
-    const auto& controls = window()->controls();
-    // Mostly nothing is inside this control (it has just been added): then only it
-    // changes, and no control's chain of parents need be walked.
-    bool listed = false;
-    bool holdsControls = false;
-    for (const RectControl* control : controls) {
-        if (control == this)
-            listed = true;
-        else if (control->parentControl() == this)
-            holdsControls = true;
-        if (holdsControls)
-            break;
-    }
-    if (!holdsControls) {
-        if (listed)
-            updateShown();
-        return;
-    }
-    for (RectControl* control : controls) {
-        if (control->isWithin(this))
-            control->updateShown();
-    }
+    refreshShownFrom(0);
 }
 
-bool RectControl::isWithin(const RectControl* ancestor) const
+// Only this control and those inside it can have changed: the controls below it are
+// those that name it as their parent and resolve to it.
+void RectControl::refreshShownFrom(int depth)
 {
-    const RectControl* control = this;
-    for (int depth = 0; control && depth <= kMaxParentDepth + 1; ++depth) {
-        if (control == ancestor)
-            return true;
-        control = control->parentControl();
+    updateShown();
+    const Window* owner = window();
+    if (!owner || depth > kMaxParentDepth)
+        return;
+    // A copy: a control's update may rename or move controls.
+    const std::vector<RectControl*> named = owner->names_.naming(Name());
+    for (RectControl* control : named) {
+        if (control != this && control->parentControl() == this)
+            control->refreshShownFrom(depth + 1);
     }
-    return false;
 }
 
 // Ascending TabIndex, creation order for equal ones, over the controls that take
@@ -554,10 +534,14 @@ QFont TextControl::font() const
     QFont font = QApplication::font();
     const bool system = textFont_.isEmpty() || StrEquals(textFont_, QStringLiteral("System"));
     if (!system) {
-        font.setFamilies({textFont_});
-        // Qt's matching still finds a font that covers the text; the named faces
-        // that a platform lacks are serif faces, so prefer a serif stand-in.
-        if (!QFontDatabase::hasFamily(textFont_))
+        // A face that the platform lacks is asked for by the substitutes registered for
+        // it (QFont::insertSubstitutions), when there are any: Qt would find them too,
+        // but only after building fallback lists for the missing name. The named faces
+        // that a platform lacks are serif faces, so prefer a serif stand-in either way.
+        const bool listed = QFontDatabase::families().contains(textFont_, Qt::CaseInsensitive);
+        const QStringList substitutes = listed ? QStringList() : QFont::substitutes(textFont_);
+        font.setFamilies(substitutes.isEmpty() ? QStringList{textFont_} : substitutes);
+        if (!listed)
             font.setStyleHint(QFont::Serif);
     }
     if (textSize_ > 0)

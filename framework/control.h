@@ -171,8 +171,7 @@ private:
     RectControl* parentControl() const;
     // Brings this control and the controls inside it up to date.
     void refreshShownAll();
-    // This control is the ancestor or stands inside it, at any depth.
-    bool isWithin(const RectControl* ancestor) const;
+    void refreshShownFrom(int depth);
     void widgetParentChanged();
     bool mousePressed(QWidget* watched, QEvent* event);
     bool mouseReleased(QWidget* watched, QEvent* event);

@@ -34,7 +34,9 @@ size_t qHash(const ControlNames::Key& key, size_t seed) noexcept
             c = QChar::surrogateToUcs4(units[i], units[i + 1]);
             ++i;
         }
-        hash = (hash ^ QChar::toCaseFolded(c)) * 1099511628211ULL;
+        // ASCII folds to lower case; asking Qt costs a call per character.
+        const char32_t folded = c < 0x80 ? (c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c) : QChar::toCaseFolded(c);
+        hash = (hash ^ folded) * 1099511628211ULL;
     }
     return hash;
 }
@@ -52,6 +54,7 @@ void ControlNames::added(RectControl* control)
     if (!byName_.contains(key))
         byName_.insert(key, control);
     ++additions_;
+    parentNameChanged(control, QString(), control->InitialParent());
 }
 
 void ControlNames::renamed(const QString& oldName, const QString& newName, const std::vector<RectControl*>& controls)
@@ -61,10 +64,32 @@ void ControlNames::renamed(const QString& oldName, const QString& newName, const
     ++version_;
 }
 
-void ControlNames::removed(const QString& name, const std::vector<RectControl*>& controls)
+void ControlNames::removed(RectControl* control, const std::vector<RectControl*>& controls)
 {
-    refresh(name, controls);
+    refresh(control->Name(), controls);
     ++version_;
+    parentNameChanged(control, control->InitialParent(), QString());
+}
+
+void ControlNames::parentNameChanged(RectControl* control, const QString& oldParent, const QString& newParent)
+{
+    if (!oldParent.isEmpty()) {
+        const auto found = byParentName_.find(keyOf(oldParent));
+        if (found != byParentName_.end()) {
+            std::erase(*found, control);
+            if (found->empty())
+                byParentName_.erase(found);
+        }
+    }
+    if (!newParent.isEmpty())
+        byParentName_[keyOf(newParent)].push_back(control);
+}
+
+const std::vector<RectControl*>& ControlNames::naming(const QString& parentName) const
+{
+    static const std::vector<RectControl*> none;
+    const auto found = byParentName_.constFind(keyOf(parentName));
+    return found == byParentName_.cend() ? none : *found;
 }
 
 // The first control in creation order that bears the name now holds it.

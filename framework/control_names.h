@@ -21,7 +21,12 @@ public:
     // A control of the window changed its name; controls are the window's, in order.
     void renamed(const QString& oldName, const QString& newName, const std::vector<RectControl*>& controls);
     // A control left the window; controls no longer hold it.
-    void removed(const QString& name, const std::vector<RectControl*>& controls);
+    void removed(RectControl* control, const std::vector<RectControl*>& controls);
+    // A control of the window took another InitialParent (either may be empty).
+    void parentNameChanged(RectControl* control, const QString& oldParent, const QString& newParent);
+    // The controls that carry this name as their InitialParent, whether or not it
+    // resolves to them: where the controls inside a control are found.
+    const std::vector<RectControl*>& naming(const QString& parentName) const;
     // Changes whenever a name goes or moves to another control: what was resolved by
     // name before may resolve differently now.
     std::uint64_t version() const { return version_; }
@@ -38,6 +43,7 @@ private:
     void refresh(const QString& name, const std::vector<RectControl*>& controls);
 
     QHash<Key, RectControl*> byName_;
+    QHash<Key, std::vector<RectControl*>> byParentName_;
     std::uint64_t version_ = 1;
     std::uint64_t additions_ = 0;
 };

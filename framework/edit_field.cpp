@@ -1,6 +1,7 @@
 #include "edit_field.h"
 
 #include "edit_field_editors.h"
+#include "shared_palette.h"
 #include "text.h"
 
 #include <QKeyEvent>
@@ -85,6 +86,7 @@ void EditField::makeEditor(const QString& text)
     QWidget* created = nullptr;
     if (multiline_) {
         multi_ = new LimitedTextEdit;
+        shareScrollBarPalettes(multi_);
         watch(multi_);
         watch(multi_->viewport());
         created = multi_;

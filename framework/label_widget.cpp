@@ -8,6 +8,7 @@
 #include <QStyleOption>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace fw {
@@ -29,21 +30,26 @@ struct LaidOutLine {
 
 } // namespace
 
-const LabelWidget::LineBoxes& LabelWidget::lineBoxes(bool withInk) const
+LabelWidget::LineBoxes LabelWidget::lineBoxes(bool withInk) const
 {
     const QString shown = text();
     const QFont shownFont = font();
     // Fonts that ask for the same face, size and style measure the same.
-    if (shown != measuredText_ || shownFont != measuredFont_ || !haveLineHeight_) {
-        measuredText_ = shown;
-        measuredFont_ = shownFont;
-        boxes_ = LineBoxes();
-        haveInk_ = false;
+    auto found = std::find_if(measured_.begin(), measured_.end(), [&](const Measured& each) {
+        return each.text == shown && each.font == shownFont;
+    });
+    if (found == measured_.end()) {
+        if (measured_.size() >= kMeasuredKept)
+            measured_.erase(measured_.begin());
+        Measured entry{shown, shownFont, {}, false};
         const LaidOutLine laidOut(shown, shownFont);
-        boxes_.lineHeight = laidOut.line.isValid() ? laidOut.line.height() : 0;
-        haveLineHeight_ = true;
+        entry.boxes.lineHeight = laidOut.line.isValid() ? laidOut.line.height() : 0;
+        measured_.push_back(std::move(entry));
+    } else {
+        std::rotate(found, found + 1, measured_.end());
     }
-    if (withInk && !haveInk_) {
+    Measured& entry = measured_.back();
+    if (withInk && !entry.haveInk) {
         const LaidOutLine laidOut(shown, shownFont);
         // Glyph by glyph, each in its own font (fallback glyphs count too), by its
         // outline: the metrics' box is rounded outwards and would shift the ink a pixel.
@@ -53,13 +59,13 @@ const LabelWidget::LineBoxes& LabelWidget::lineBoxes(bool withInk) const
                 const QList<quint32> glyphs = run.glyphIndexes();
                 const QList<QPointF> positions = run.positions();
                 for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
-                    boxes_.ink |= raw.pathForGlyph(glyphs[i]).boundingRect().translated(positions[i]);
+                    entry.boxes.ink |= raw.pathForGlyph(glyphs[i]).boundingRect().translated(positions[i]);
             }
         }
-        haveInk_ = true;
+        entry.haveInk = true;
         ++inkMeasured_;
     }
-    return boxes_;
+    return entry.boxes;
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event)
@@ -74,7 +80,7 @@ void LabelWidget::paintEvent(QPaintEvent* event)
         QLabel::paintEvent(event);
         return;
     }
-    const LineBoxes& boxes = lineBoxes(true);
+    const LineBoxes boxes = lineBoxes(true);
     if (boxes.ink.isEmpty()) {
         QLabel::paintEvent(event);
         return;

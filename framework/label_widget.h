@@ -5,6 +5,9 @@
 #include <QRectF>
 #include <QString>
 
+#include <cstddef>
+#include <vector>
+
 class QPaintEvent;
 
 namespace fw {
@@ -24,9 +27,10 @@ public:
         QRectF ink;
     };
     // The boxes of the shown text in the shown font, the ink only when withInk:
-    // finding it takes each glyph's outline. Each is measured again only when the
-    // text or the font has changed since it was last measured.
-    const LineBoxes& lineBoxes(bool withInk) const;
+    // finding it takes each glyph's outline. Each is measured once per text and font
+    // among the last few that the label has shown: a label that takes turns between
+    // a few texts (one per record shown) does not lay them out again.
+    LineBoxes lineBoxes(bool withInk) const;
     // How many times the ink has been measured.
     int inkMeasuredCount() const { return inkMeasured_; }
 
@@ -34,11 +38,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    mutable LineBoxes boxes_;
-    mutable QString measuredText_;
-    mutable QFont measuredFont_;
-    mutable bool haveLineHeight_ = false;
-    mutable bool haveInk_ = false;
+    struct Measured {
+        QString text;
+        QFont font;
+        LineBoxes boxes;
+        bool haveInk = false;
+    };
+    // How many texts and fonts a label keeps measured.
+    static constexpr std::size_t kMeasuredKept = 16;
+
+    // The measured texts and fonts, the most recently used last.
+    mutable std::vector<Measured> measured_;
     mutable int inkMeasured_ = 0;
 };
 

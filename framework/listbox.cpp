@@ -9,6 +9,7 @@
 #include <QItemSelectionModel>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStandardItemModel>
 
 #include <algorithm>
 #include <string>
@@ -51,11 +52,11 @@ Qt::ScrollBarPolicy scrollPolicy(bool allowed, bool autoHide)
     return autoHide ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOn;
 }
 
-QTableWidgetItem* newCell(const QString& text)
+QStandardItem* newCell(const QString& text)
 {
-    auto* item = new QTableWidgetItem(text);
+    auto* item = new QStandardItem(text);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-    item->setData(kAlignmentRole, int(Listbox::kAlignDefault));
+    item->setData(int(Listbox::kAlignDefault), kAlignmentRole);
     item->setTextAlignment(alignmentFlags(Listbox::kAlignDefault));
     return item;
 }
@@ -64,7 +65,7 @@ QTableWidgetItem* newCell(const QString& text)
 
 Listbox::Listbox() : TextControl(new ListTable(this))
 {
-    QTableWidget* t = table();
+    ListTable* t = table();
     t->setItemDelegate(new ListCellDelegate(this, t));
     watch(t->viewport());
 
@@ -94,7 +95,7 @@ Listbox::~Listbox()
     }
 }
 
-QTableWidget* Listbox::table() const
+ListTable* Listbox::table() const
 {
     return static_cast<ListTable*>(nonNil(widget(), "list widget"));
 }
@@ -205,20 +206,21 @@ void Listbox::rebuildRows()
     if (hasHeading_ && !rows.isEmpty())
         heading = rows.takeFirst().split(QLatin1Char('\t'));
 
-    QTableWidget* t = table();
+    ListTable* t = table();
+    QStandardItemModel* model = t->cells();
     {
         Assigning quietly(assigning_);
-        t->setRowCount(0);
-        t->setColumnCount(columnCount_);
+        model->setRowCount(0);
+        model->setColumnCount(columnCount_);
         QStringList labels;
         for (int column = 0; column < columnCount_; ++column)
             labels << heading.value(column);
-        t->setHorizontalHeaderLabels(labels);
-        t->setRowCount(static_cast<int>(rows.size()));
+        model->setHorizontalHeaderLabels(labels);
+        model->setRowCount(static_cast<int>(rows.size()));
         for (int row = 0; row < rows.size(); ++row) {
             const QStringList cells = rows[row].split(QLatin1Char('\t'));
             for (int column = 0; column < columnCount_; ++column)
-                t->setItem(row, column, newCell(cells.value(column)));
+                model->setItem(row, column, newCell(cells.value(column)));
         }
         t->selectionModel()->clearCurrentIndex();
     }
@@ -230,7 +232,7 @@ void Listbox::rebuildRows()
 
 int Listbox::ListCount() const
 {
-    return table()->rowCount();
+    return table()->cells()->rowCount();
 }
 
 void Listbox::checkCell(int row, int column) const
@@ -239,10 +241,10 @@ void Listbox::checkCell(int row, int column) const
     checkRange(column, 0, columnCount_ - 1, "column");
 }
 
-QTableWidgetItem* Listbox::cellItem(int row, int column) const
+QStandardItem* Listbox::cellItem(int row, int column) const
 {
     checkCell(row, column);
-    return nonNil(table()->item(row, column), "list cell");
+    return nonNil(table()->cells()->item(row, column), "list cell");
 }
 
 QString Listbox::Cell(int row, int column) const
@@ -257,9 +259,9 @@ int Listbox::CellAlignment(int row, int column) const
 
 void Listbox::setCellAlignment(int row, int column, int alignment)
 {
-    QTableWidgetItem* item = cellItem(row, column);
+    QStandardItem* item = cellItem(row, column);
     checkRange(alignment, kAlignDefault, kAlignRight, "CellAlignment");
-    item->setData(kAlignmentRole, alignment);
+    item->setData(alignment, kAlignmentRole);
     item->setTextAlignment(alignmentFlags(alignment));
 }
 
@@ -268,7 +270,7 @@ QString Listbox::Heading(int column) const
     checkRange(column, 0, columnCount_ - 1, "column");
     if (!hasHeading_)
         return QString();
-    const QTableWidgetItem* item = table()->horizontalHeaderItem(column);
+    const QStandardItem* item = table()->cells()->horizontalHeaderItem(column);
     return item ? item->text() : QString();
 }
 
@@ -276,9 +278,9 @@ QString Listbox::Heading(int column) const
 
 void Listbox::layoutColumns()
 {
-    auto* t = static_cast<ListTable*>(table());
+    ListTable* t = table();
     const std::vector<int> widths = columnWidths(columnWidths_, columnCount_, t->availableWidth());
-    for (int column = 0; column < t->columnCount() && column < static_cast<int>(widths.size()); ++column)
+    for (int column = 0; column < t->cells()->columnCount() && column < static_cast<int>(widths.size()); ++column)
         t->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
@@ -287,12 +289,12 @@ void Listbox::layoutColumns()
 // no heading does not measure; its heading gets its height when it is shown.
 void Listbox::applyRowHeight()
 {
-    auto* t = static_cast<ListTable*>(table());
+    ListTable* t = table();
     const bool measure = defaultRowHeight_ <= 0 || hasHeading_;
     const int fontHeight = measure ? QFontMetrics(t->font()).height() : 0;
     const int height = defaultRowHeight_ > 0 ? defaultRowHeight_ : fontHeight + 4;
     t->verticalHeader()->setDefaultSectionSize(height);
-    for (int row = 0; row < t->rowCount(); ++row)
+    for (int row = 0; row < t->cells()->rowCount(); ++row)
         t->setRowHeight(row, height);
     headingHeightStale_ = !measure;
     if (measure)
@@ -301,7 +303,7 @@ void Listbox::applyRowHeight()
 
 void Listbox::applyScrollbars()
 {
-    QTableWidget* t = table();
+    ListTable* t = table();
     t->setHorizontalScrollBarPolicy(scrollPolicy(scrollbarHorizontal_, autoHideScrollbars_));
     t->setVerticalScrollBarPolicy(scrollPolicy(scrollBarVertical_, autoHideScrollbars_));
     // Without a scroll bar a list never scrolls on its own to show the current row.
@@ -325,7 +327,7 @@ int Listbox::selectedRow() const
 void Listbox::selectQuietly(int row)
 {
     Assigning quietly(assigning_);
-    QTableWidget* t = table();
+    ListTable* t = table();
     QItemSelectionModel* selection = t->selectionModel();
     if (row < 0) {
         selection->clearSelection();

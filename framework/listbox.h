@@ -7,8 +7,7 @@
 
 class QPainter;
 class QRect;
-class QTableWidget;
-class QTableWidgetItem;
+class QStandardItem;
 
 namespace fw {
 
@@ -152,8 +151,8 @@ private:
     friend class ListTable;
     friend class ListCellDelegate;
 
-    QTableWidget* table() const;
-    QTableWidgetItem* cellItem(int row, int column) const;
+    ListTable* table() const;
+    QStandardItem* cellItem(int row, int column) const;
     void checkCell(int row, int column) const;
     void rebuildRows();
     void layoutColumns();

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -49,9 +50,20 @@ QSize ListHeading::sizeHint() const
     return QHeaderView::sizeHint();
 }
 
-ListTable::ListTable(Listbox* owner) : owner_(owner), heading_(new ListHeading(this))
+// The heading is in place before the model: Qt's default heading, which it replaces,
+// never connects to the model.
+// Qt repaints a heading's sections over a selection so that it can highlight them; a
+// heading that highlights nothing looks the same whatever is selected.
+QRegion ListHeading::visualRegionForSelection(const QItemSelection& selection) const
+{
+    return highlightSections() ? QHeaderView::visualRegionForSelection(selection) : QRegion();
+}
+
+ListTable::ListTable(Listbox* owner)
+    : owner_(owner), heading_(new ListHeading(this)), cells_(new QStandardItemModel(this))
 {
     setHorizontalHeader(heading_);
+    setModel(cells_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -106,17 +118,17 @@ void ListTable::mousePressEvent(QMouseEvent* event)
             return;
         }
     }
-    asUserInput([&] { QTableWidget::mousePressEvent(event); });
+    asUserInput([&] { QTableView::mousePressEvent(event); });
 }
 
 void ListTable::mouseMoveEvent(QMouseEvent* event)
 {
-    asUserInput([&] { QTableWidget::mouseMoveEvent(event); });
+    asUserInput([&] { QTableView::mouseMoveEvent(event); });
 }
 
 void ListTable::mouseReleaseEvent(QMouseEvent* event)
 {
-    asUserInput([&] { QTableWidget::mouseReleaseEvent(event); });
+    asUserInput([&] { QTableView::mouseReleaseEvent(event); });
 }
 
 void ListTable::keyPressEvent(QKeyEvent* event)
@@ -128,13 +140,13 @@ void ListTable::keyPressEvent(QKeyEvent* event)
             return;
         }
     }
-    asUserInput([&] { QTableWidget::keyPressEvent(event); });
+    asUserInput([&] { QTableView::keyPressEvent(event); });
 }
 
 // Called for the viewport's size: shared column widths follow it.
 void ListTable::resizeEvent(QResizeEvent* event)
 {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     if (owner_)
         owner_->layoutColumns();
 }
@@ -142,13 +154,13 @@ void ListTable::resizeEvent(QResizeEvent* event)
 // The frame shows the focus ring: repaint it when the focus comes and goes.
 void ListTable::focusInEvent(QFocusEvent* event)
 {
-    QTableWidget::focusInEvent(event);
+    QTableView::focusInEvent(event);
     update();
 }
 
 void ListTable::focusOutEvent(QFocusEvent* event)
 {
-    QTableWidget::focusOutEvent(event);
+    QTableView::focusOutEvent(event);
     update();
 }
 
@@ -156,7 +168,7 @@ void ListTable::focusOutEvent(QFocusEvent* event)
 // over it.
 bool ListTable::event(QEvent* event)
 {
-    const bool result = QTableWidget::event(event);
+    const bool result = QTableView::event(event);
     if (event->type() == QEvent::Paint && owner_ && owner_->UseFocusRing() && hasFocus()) {
         QPainter painter(this);
         painter.setPen(QPen(palette().color(QPalette::Highlight), 1));

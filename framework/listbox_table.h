@@ -2,9 +2,10 @@
 
 #include <QHeaderView>
 #include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QTableView>
 
 class QKeyEvent;
+class QStandardItemModel;
 
 namespace fw {
 
@@ -27,13 +28,17 @@ public:
     void setHeight(int height);
     QSize sizeHint() const override;
 
+protected:
+    QRegion visualRegionForSelection(const QItemSelection& selection) const override;
+
 private:
     int height_ = -1;
 };
 
-// The table widget that shows a Listbox: it hands clicks on cells, key presses and
-// focus changes to the list before acting on them itself.
-class ListTable : public QTableWidget {
+// The table view that shows a Listbox, with its cells in a model of its own: it hands
+// clicks on cells, key presses and focus changes to the list before acting on them
+// itself.
+class ListTable : public QTableView {
     Q_OBJECT
 
 public:
@@ -44,6 +49,7 @@ public:
     // vertical scroll bar while it is shown. Known even before the list is shown.
     int availableWidth() const;
     ListHeading* heading() const { return heading_; }
+    QStandardItemModel* cells() const { return cells_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -62,6 +68,7 @@ private:
 
     Listbox* owner_;
     ListHeading* heading_;
+    QStandardItemModel* cells_;
 };
 
 // Paints one cell: the program's background first (CellBackgroundPaint), then the

@@ -4,9 +4,12 @@
 #include "control.h"
 #include "window.h"
 
+#include <QHash>
 #include <QMetaObject>
 #include <QMetaProperty>
 #include <QObject>
+
+#include <unordered_map>
 
 namespace fw {
 
@@ -41,15 +44,32 @@ bool isOperation(const QMetaMethod& method)
     return method.methodType() == QMetaMethod::Method;
 }
 
+// A class's own operations by name, the first declared of a name: made once per class,
+// since asking a method for its name makes a copy of it.
+const QHash<QString, QMetaMethod>& operationsByName(const QMetaObject* meta)
+{
+    // Nodes stay put as the table grows: a reference handed out stays good.
+    static std::unordered_map<const QMetaObject*, QHash<QString, QMetaMethod>> classes;
+    const auto known = classes.find(meta);
+    if (known != classes.end())
+        return known->second;
+    QHash<QString, QMetaMethod> byName;
+    // insert() replaces: from the last declared back, so that the first of a name stays.
+    const std::vector<QMetaMethod> operations = ownOperations(meta);
+    for (auto method = operations.rbegin(); method != operations.rend(); ++method)
+        byName.insert(QString::fromLatin1(method->name()), *method);
+    return classes.emplace(meta, std::move(byName)).first->second;
+}
+
 bool findOperation(const QMetaObject* meta, QStringView name, QMetaMethod& found)
 {
     // The class's own operations first, then its bases', so a class's own member wins.
     for (const QMetaObject* m : describedClasses(meta)) {
-        for (const QMetaMethod& method : ownOperations(m)) {
-            if (name == QLatin1StringView(method.name())) {
-                found = method;
-                return true;
-            }
+        const QHash<QString, QMetaMethod>& own = operationsByName(m);
+        const auto method = own.constFind(name.toString());
+        if (method != own.cend()) {
+            found = *method;
+            return true;
         }
     }
     return false;

@@ -3,6 +3,7 @@
 #include "exceptions.h"
 #include "picture.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -16,13 +17,18 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -62,52 +68,88 @@ std::shared_ptr<Picture> ResourceFork::GetPicture(int id) const
 
 namespace {
 
-// An icon that reads its picture when it is first drawn or asked about: reading a
-// picture loads the picture plug-in and parses the whole file, which a program that
-// sets its icon at start-up would otherwise pay for before its first frame.
-class DeferredIconEngine final : public QIconEngine {
+// An icon drawn from a picture file. The file is parsed once, when the icon is first
+// drawn or asked about, and the icon is drawn once at each size asked for: the X11
+// platform asks each new window for four sizes, and Qt's own picture icons parse the
+// file again for every size and load a plug-in besides, before the first frame.
+class PictureIconEngine final : public QIconEngine {
 public:
-    explicit DeferredIconEngine(QString path) : path_(std::move(path)) {}
+    explicit PictureIconEngine(QString path) : shared_(std::make_shared<Shared>(std::move(path))) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        QSize size = rect.size();
+        if (painter->device())
+            size *= painter->device()->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(size, mode, state));
     }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().actualSize(size, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().pixmap(size, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        return icon().pixmap(size, scale, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icon().availableSizes(mode, state);
-    }
-    bool isNull() override { return icon().isNull(); }
-    QString key() const override { return QStringLiteral("fw.deferred"); }
-    QIconEngine* clone() const override
-    {
-        auto* copy = new DeferredIconEngine(path_);
-        copy->icon_ = icon_;
-        return copy;
-    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return shared_->fitted(size); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override { return shared_->drawn(size, mode); }
+    // A file that is no picture makes a null icon, as Qt's own picture icons do.
+    bool isNull() override { return !shared_->valid(); }
+    QString key() const override { return QStringLiteral("fw.picture"); }
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
 
 private:
-    const QIcon& icon()
-    {
-        if (!icon_)
-            icon_ = QIcon(path_);
-        return *icon_;
-    }
+    // What copies of the icon share: the file, its parse, and what has been drawn.
+    class Shared {
+    public:
+        explicit Shared(QString path) : path_(std::move(path)) {}
 
-    QString path_;
-    std::optional<QIcon> icon_;
+        bool valid() { return renderer().isValid() && !renderer().defaultSize().isEmpty(); }
+
+        // The picture's own size scaled to fit, empty when it does not parse.
+        QSize fitted(const QSize& size)
+        {
+            if (!valid())
+                return {};
+            return renderer().defaultSize().scaled(size, Qt::KeepAspectRatio);
+        }
+
+        QPixmap drawn(const QSize& size, QIcon::Mode mode)
+        {
+            const auto key = std::make_pair(std::make_pair(size.width(), size.height()), int(mode));
+            const auto found = drawn_.find(key);
+            if (found != drawn_.end())
+                return found->second;
+            QPixmap pixmap = draw(size);
+            // Disabled, active and selected looks come from the style, as for Qt's icons.
+            if (!pixmap.isNull() && mode != QIcon::Normal && QApplication::style()) {
+                QStyleOption option;
+                option.palette = QGuiApplication::palette();
+                pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+            }
+            drawn_.emplace(key, pixmap);
+            return pixmap;
+        }
+
+    private:
+        QSvgRenderer& renderer()
+        {
+            if (!renderer_)
+                renderer_ = std::make_unique<QSvgRenderer>(path_);
+            return *renderer_;
+        }
+
+        QPixmap draw(const QSize& size)
+        {
+            const QSize fit = fitted(size);
+            if (fit.isEmpty())
+                return {};
+            QImage image(fit, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            renderer().render(&painter);
+            painter.end();
+            return QPixmap::fromImage(std::move(image));
+        }
+
+        QString path_;
+        std::unique_ptr<QSvgRenderer> renderer_;
+        std::map<std::pair<std::pair<int, int>, int>, QPixmap> drawn_;
+    };
+
+    std::shared_ptr<Shared> shared_;
 };
 
 } // namespace
@@ -115,7 +157,7 @@ private:
 QIcon ResourceFork::GetIcon(int id) const
 {
     QString path = picturePath(id);
-    return QFile::exists(path) ? QIcon(new DeferredIconEngine(std::move(path))) : QIcon();
+    return QFile::exists(path) ? QIcon(new PictureIconEngine(std::move(path))) : QIcon();
 }
 
 QString System::_GetLocalizedString(const QString& key, const QString& defaultText)

@@ -21,8 +21,8 @@ public:
     // The picture ":/pictures/<id>.svg" drawn at its own size, or nullptr when there
     // is no such resource or it is not a readable picture.
     std::shared_ptr<Picture> GetPicture(int id) const;
-    // The same picture as an icon, drawn anew for each size that it is shown at; a null
-    // icon when there is no such resource.
+    // The same picture as an icon, parsed when first needed and drawn once for each
+    // size that it is shown at; a null icon when there is no such resource.
     QIcon GetIcon(int id) const;
 };
 

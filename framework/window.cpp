@@ -419,7 +419,7 @@ void Window::controlGone(RectControl* control)
     if (found == controls_.end())
         return;
     controls_.erase(found);
-    names_.removed(control->Name(), controls_);
+    names_.removed(control, controls_);
     for (RectControl* other : controls_)
         other->updateShown();
 }

@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QFont>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -178,4 +179,57 @@ TEST_F(ControlNamesTest, ARecordsFontKeysChangeTheFontOnce)
         EXPECT_EQ(changes.count, 2);
         EXPECT_EQ(control->widget()->font().pixelSize(), 20);
     }
+}
+
+// The controls below a control that changes follow it, found by the parent names they
+// carry: every widget shows exactly when its control is shown, through page changes,
+// nesting, parents named anew, renames and controls that go.
+TEST_F(ControlNamesTest, TheControlsBelowAChangedControlFollowIt)
+{
+    fw::TabPanel* upper = nullptr;
+    fw::TabPanel* lower = nullptr;
+    fw::Rectangle* frame = nullptr;
+    fw::StaticText* inFrame = nullptr;
+    fw::StaticText* label = nullptr;
+    // A control named as standing on a page of a parent named in any case.
+    const auto onPage = [](fw::RectControl* control, const char* parent, int page) {
+        control->setInitialParent(QString::fromLatin1(parent));
+        control->setTabPanelIndex(page);
+    };
+    auto* window = build([&](fw::Window* w) {
+        upper = place<fw::TabPanel>(w, "Upper", QRect(0, 0, 300, 100));
+        lower = place<fw::TabPanel>(w, "Lower", QRect(0, 110, 300, 100));
+        for (fw::TabPanel* panel : {upper, lower})
+            panel->setTabDefinition("One\rTwo");
+        frame = place<fw::Rectangle>(w, "Frame", QRect(10, 130, 50, 50));
+        onPage(frame, "LOWER", 2);
+        inFrame = place<fw::StaticText>(w, "InFrame", QRect(12, 132, 40, 18));
+        onPage(inFrame, "frame", 2);
+        label = place<fw::StaticText>(w, "Label", QRect(10, 20, 100, 18));
+        onPage(label, "Upper", 1);
+    });
+    const auto expectFollowing = [&](const char* step, std::initializer_list<fw::RectControl*> shown) {
+        SCOPED_TRACE(step);
+        for (fw::RectControl* control : window->controls()) {
+            const bool expected = std::find(shown.begin(), shown.end(), control) != shown.end();
+            EXPECT_EQ(control->isShown(), expected) << control->Name().toStdString();
+            EXPECT_EQ(control->widget()->isVisible(), expected) << control->Name().toStdString();
+        }
+    };
+    expectFollowing("built", {upper, lower, label});
+    lower->setValue(1);
+    expectFollowing("nested page shown", {upper, lower, label, frame, inFrame});
+    label->setInitialParent("lower");
+    expectFollowing("named another parent", {upper, lower, frame, inFrame});
+    upper->setValue(1);
+    lower->setValue(0);
+    expectFollowing("pages turned", {upper, lower, label});
+    lower->setName("Other");
+    expectFollowing("parent renamed away", {upper, lower, label, frame, inFrame});
+    upper->setName("Lower");
+    upper->setValue(0);
+    expectFollowing("another control bears the name", {upper, lower, label});
+    delete inFrame;
+    upper->setValue(1);
+    expectFollowing("a control went", {upper, lower, frame});
 }

@@ -333,6 +333,37 @@ TEST_F(ControlBaseTest, FontKeysGivePixelSizesTheSystemFamilyAndStyles)
     EXPECT_EQ(label.widget()->font().pointSizeF(), QApplication::font().pointSizeF());
 }
 
+// A missing face with substitutes registered is asked for by them directly; a face the
+// platform has keeps its name, substitutes or not.
+TEST_F(ControlBaseTest, AMissingFaceIsAskedForByItsRegisteredSubstitutes)
+{
+    const QString missing = QStringLiteral("Oruvel Test Missing Face");
+    const QString installed = QStringLiteral("DejaVu Sans");
+    QFont::insertSubstitutions(missing, {QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK KR")});
+    QFont::insertSubstitution(installed, QStringLiteral("DejaVu Serif"));
+    struct Case {
+        QString family;
+        QStringList asked;
+        QFont::StyleHint hint;
+    };
+    const Case cases[] = {
+        {missing, {QStringLiteral("DejaVu Serif"), QStringLiteral("Noto Serif CJK KR")}, QFont::Serif},
+        {installed, {installed}, QFont::AnyStyle},
+        {QStringLiteral("Oruvel Test Face Without Substitutes"), {QStringLiteral("Oruvel Test Face Without Substitutes")},
+         QFont::Serif},
+    };
+    for (const Case& each : cases) {
+        fw::StaticText label;
+        label.setTextFont(each.family);
+        // Qt keeps substitutes in lower case; families match without regard to case.
+        EXPECT_EQ(label.font().families().join(u',').toLower(), each.asked.join(u',').toLower())
+            << each.family.toStdString();
+        EXPECT_EQ(label.font().styleHint(), each.hint) << each.family.toStdString();
+    }
+    QFont::removeSubstitutions(missing);
+    QFont::removeSubstitutions(installed);
+}
+
 TEST_F(ControlBaseTest, AnExceptionFromAHandlerOfAUsersActionGoesToTheUnhandledRoad)
 {
     UnhandledCatcher catcher;

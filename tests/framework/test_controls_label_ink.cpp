@@ -207,3 +207,33 @@ TEST_F(LabelInkTest, TheInkFollowsTheTextTheFontAndTheSize)
         }
     }
 }
+
+// A label that takes turns between texts (one per record shown) measures each once, as
+// long as it has shown few enough others since; each text still draws as a new label
+// showing it does.
+TEST_F(LabelInkTest, ATextThatComesBackIsNotMeasuredAgain)
+{
+    fw::StaticText label;
+    shape(label, QStringLiteral("Kan \u574E"), 141, 28);
+    const auto* widget = static_cast<const fw::LabelWidget*>(label.label());
+    const QStringList turns{QStringLiteral("Kan \u574E"), QStringLiteral("Li \uF9EA"), QStringLiteral("Kan \u574E"),
+                            QStringLiteral("Li \uF9EA")};
+    for (const QString& text : turns) {
+        label.setText(text);
+        const QImage shown = grabbed(label.widget());
+        fw::StaticText fresh;
+        shape(fresh, text, 141, 28);
+        EXPECT_EQ(shown, grabbed(fresh.widget())) << text.toStdString();
+    }
+    EXPECT_EQ(widget->inkMeasuredCount(), 2);
+
+    // The measurements kept are bounded: after many other texts the first is measured anew.
+    for (int i = 0; i < 40; ++i) {
+        label.setText(QStringLiteral("Gen %1").arg(i));
+        grabbed(label.widget());
+    }
+    const int measured = widget->inkMeasuredCount();
+    label.setText(QStringLiteral("Kan \u574E"));
+    grabbed(label.widget());
+    EXPECT_EQ(widget->inkMeasuredCount(), measured + 1);
+}

@@ -19,7 +19,7 @@
 #include <QByteArray>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 
 #include <numbers>
@@ -239,7 +239,7 @@ TEST_F(DrawingGallery, BordersRulesAndCellsLandOnTheirPixels)
         EXPECT_EQ(coloursAlong(box, QPoint(60 - ring, border + 1), QPoint(0, 1), inner), bottomRight) << "right";
     }
 
-    auto* table = qobject_cast<QTableWidget*>(window->control<fw::Listbox>("Listbox1")->widget());
+    auto* table = qobject_cast<QTableView*>(window->control<fw::Listbox>("Listbox1")->widget());
     ASSERT_NE(table, nullptr);
     const QImage list = table->grab().toImage();
     const QPoint viewport = table->viewport()->mapTo(table, QPoint(0, 0));

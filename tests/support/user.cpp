@@ -13,7 +13,7 @@
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 
@@ -142,13 +142,13 @@ void showPage(const fw::TabPanel* panel, int page)
 
 void clickRow(const fw::Listbox* list, int row)
 {
-    auto* table = qobject_cast<QTableWidget*>(list->widget());
+    auto* table = qobject_cast<QTableView*>(list->widget());
     click(list, table->viewport(), table->visualRect(table->model()->index(row, 0)).center());
 }
 
 void clickHeading(const fw::Listbox* list)
 {
-    QHeaderView* heading = qobject_cast<QTableWidget*>(list->widget())->horizontalHeader();
+    QHeaderView* heading = qobject_cast<QTableView*>(list->widget())->horizontalHeader();
     click(list, heading->viewport(), QPoint(heading->sectionViewportPosition(0) + 3, heading->height() / 2));
 }
 

@@ -11,6 +11,11 @@
 #include "framework/menus.h"
 
 #include <QMainWindow>
+#include <QApplication>
+#include <QProxyStyle>
+#include <QScrollBar>
+#include <QStyleFactory>
+#include <QStyleOptionComplex>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QTest>
@@ -130,6 +135,38 @@ TEST_F(HelpTest, FileCloseClosesOnlyTheHelpWindowWithoutAQuestion)
     EXPECT_FALSE(Help()->_FileClose_Action());
     EXPECT_EQ(windowtests::openWindowsOf<class Help>(), 0);
     EXPECT_FALSE(main->isClosed());
+}
+
+// Notes the identity of the palette that a scroll bar is drawn with.
+class ScrollBarPaletteSpy : public QProxyStyle {
+public:
+    ScrollBarPaletteSpy() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override
+    {
+        if (control == CC_ScrollBar)
+            drawnWith = option->palette.cacheKey();
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+    mutable qint64 drawnWith = 0;
+};
+
+// Qt's styles cache what they draw under a palette's identity, and each new field has a
+// palette of its own: the field's scroll bar draws with one palette for its colours, so
+// that Help opened again finds what was drawn for it before instead of adding more.
+TEST_F(HelpTest, OpenedAgainItsScrollBarDrawsUnderTheSamePalette)
+{
+    ScrollBarPaletteSpy spies[2];
+    for (ScrollBarPaletteSpy& spy : spies) {
+        class Help* help = Help();
+        QScrollBar* bar = help->EditField1()->textEdit()->verticalScrollBar();
+        bar->setStyle(&spy);
+        bar->grab();
+        help->Close();
+        windowtests::destroyClosedWindows();
+    }
+    EXPECT_NE(spies[0].drawnWith, 0);
+    EXPECT_EQ(spies[0].drawnWith, spies[1].drawnWith);
 }
 
 // The window sets no bar of its own, yet the shortcut reaches it.
