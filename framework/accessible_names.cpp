@@ -58,13 +58,17 @@ QWidget* namedWidget(RectControl* control)
 {
     if (auto* field = qobject_cast<EditField*>(control))
         return field->editor();
-    if (qobject_cast<Listbox*>(control) || qobject_cast<PopupMenu*>(control) || qobject_cast<Canvas*>(control) || qobject_cast<LittleArrows*>(control))
+    if (qobject_cast<Listbox*>(control) || qobject_cast<PopupMenu*>(control) || qobject_cast<Canvas*>(control)
+        || qobject_cast<LittleArrows*>(control) || qobject_cast<TabPanel*>(control))
         return control->widget();
     return nullptr;
 }
 
 QString ownCaption(RectControl* control)
 {
+    // A tab panel is its pages, as their tabs read.
+    if (auto* panel = qobject_cast<TabPanel*>(control))
+        return panel->pages().join(QLatin1String(", "));
     QStringList heading;
     if (auto* list = qobject_cast<Listbox*>(control); list && list->HasHeading()) {
         for (int column = 0; column < list->ColumnCount(); ++column) {
@@ -174,6 +178,10 @@ void nameForAssistiveTechnology(const std::vector<RectControl*>& controls)
         if (name.isEmpty())
             name = readableName(control->Name());
         setName(widget, name);
+        // A field's frame hands its focus on to the editor, but a screen reader lists it
+        // too: it reads as the field.
+        if (control->widget() != widget)
+            setName(control->widget(), name);
         if (auto* arrows = qobject_cast<LittleArrows*>(control)) {
             setName(arrows->upButton(), LittleArrows::tr("Up"));
             setName(arrows->downButton(), LittleArrows::tr("Down"));

@@ -37,6 +37,7 @@ public:
     void setValue(int page);
 
     int pageCount() const { return int(pages_.size()); }
+    const QStringList& pages() const { return pages_; }
     bool showsPage(int tabPanelIndex) const override;
 
     Event<void()> Change{this, "Change"};

@@ -102,7 +102,7 @@ void walk(QAccessibleInterface* iface, const QWidget* top, QStringList& faults)
     const bool canvas = widget->inherits("fw::CanvasWidget");
     const auto labels = iface->relations(QAccessible::Label);
     const bool named = !(labels.isEmpty() ? iface : labels.first().first)->text(QAccessible::Name).trimmed().isEmpty();
-    if (!named && (canvas || (iface->state().focusable && !widget->focusProxy()) || role == QAccessible::EditableText
+    if (!named && (canvas || iface->state().focusable || role == QAccessible::EditableText
                    || role == QAccessible::Table || role == QAccessible::List || role == QAccessible::ComboBox || role == QAccessible::PushButton))
         faults << QStringLiteral("unnamed ") + QString::fromLatin1(widget->metaObject()->className());
     if (canvas && role != QAccessible::Graphic)
