@@ -3,13 +3,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTextEdit>
 
 #include <array>
@@ -113,7 +114,7 @@ const Item kItems[] = {
     {Kind::Label, "StaticText2", 380, 424, 18, 18, Panel::Lower, 3, "N", 11, true, kCentre},
     {Kind::Label, "StaticText3", 341, 382, 14, 18, Panel::Lower, 3, "E", 11, false, kCentre},
     {Kind::Label, "StaticText4", 420, 383, 18, 18, Panel::Lower, 3, "W", 11, false, kCentre},
-    {Kind::List, "baguaBox", 359, 362, 60, 60, Panel::Lower, 3, "4    9    2\n3    5    7\n8    1    6", 11},
+    {Kind::List, "baguaBox", 359, 362, 60, 60, Panel::Lower, 3, "4\t9\t2\n3\t5\t7\n8\t1\t6", 11},
     {Kind::Label, "StaticText25", 206, 344, 18, 18, Panel::Lower, 3, "N", 11, true, kCentre},
     {Kind::Label, "StaticText26", 206, 424, 18, 18, Panel::Lower, 3, "S", 11, false, kCentre},
     {Kind::Label, "StaticText27", 167, 383, 18, 18, Panel::Lower, 3, "W", 11, false, kCentre},
@@ -194,6 +195,64 @@ QFont fontFor(const Item& item)
         font.setPixelSize(item.pixelSize);
     font.setBold(item.bold);
     return font;
+}
+
+// How the main window's two lists look: a heading or none, their columns, their rows'
+// height and their grid lines (the trigrams' dotted, the Luo Shu square's solid).
+struct ListLook {
+    const char* name;
+    const char* heading; // nullptr: none
+    int columns;
+    int rowHeight;
+    Qt::PenStyle grid;
+};
+
+const ListLook kListLooks[] = {
+    {"TriBox", "Trigrams", 1, 15, Qt::DotLine},
+    {"baguaBox", nullptr, 3, 20, Qt::SolidLine},
+};
+
+// A list as a table: its rows one a line, its cells split by tabs, in a plain box
+// frame without scroll bars, selected a row at a time.
+QTableWidget* newList(const Item& item, const QString& text, QWidget* parent)
+{
+    const ListLook* look = &kListLooks[0];
+    for (const ListLook& each : kListLooks) {
+        if (std::strcmp(item.name, each.name) == 0)
+            look = &each;
+    }
+    const QStringList rows = text.split(QLatin1Char('\n'));
+    auto* list = new QTableWidget(int(rows.size()), look->columns, parent);
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList cells = rows[row].split(QLatin1Char('\t'));
+        for (int column = 0; column < cells.size() && column < look->columns; ++column) {
+            auto* cell = new QTableWidgetItem(cells[column]);
+            if (look->columns > 1)
+                cell->setTextAlignment(Qt::AlignCenter);
+            list->setItem(row, column, cell);
+        }
+    }
+    if (look->heading) {
+        list->setHorizontalHeaderLabels({QString::fromUtf8(look->heading)});
+        list->horizontalHeader()->setFixedHeight(QFontMetrics(fontFor(item)).height() + 3);
+        list->horizontalHeader()->setHighlightSections(false);
+    } else {
+        list->horizontalHeader()->hide();
+    }
+    // Qt's smallest sections are larger than the rows and the square's cells.
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setMinimumSectionSize(1);
+    list->verticalHeader()->setDefaultSectionSize(look->rowHeight);
+    list->horizontalHeader()->setMinimumSectionSize(1);
+    list->horizontalHeader()->setDefaultSectionSize(item.width / look->columns);
+    list->setGridStyle(look->grid);
+    list->setFrameStyle(QFrame::Box | QFrame::Plain);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
 }
 
 // The personal gua of the default birth data (a man born in 1968).
@@ -390,8 +449,7 @@ void FloorWindow::buildControls()
             break;
         }
         case Kind::List: {
-            auto* list = new QListWidget(content);
-            list->addItems(text.split(QLatin1Char('\n')));
+            auto* list = newList(item, text, content);
             if (!list_)
                 list_ = list;
             widget = list;
@@ -451,16 +509,16 @@ void FloorWindow::buildControls()
             lowerPages_[item.page - 1].push_back(widget);
     }
     fields_.assign(fields.begin(), fields.end());
-    connect(list_, &QListWidget::currentRowChanged, number_, &QComboBox::setCurrentIndex);
+    connect(list_, &QTableWidget::currentCellChanged, number_, &QComboBox::setCurrentIndex);
     connect(number_, &QComboBox::currentIndexChanged, this, [this](int row) {
         showTrigram(row);
-        list_->setCurrentRow(row);
+        list_->setCurrentCell(row, 0);
     });
 }
 
 void FloorWindow::selectRow(int row)
 {
-    list_->setCurrentRow(row);
+    list_->setCurrentCell(row, 0);
 }
 
 void FloorWindow::showInfoPage(int page)

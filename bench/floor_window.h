@@ -9,8 +9,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QTabWidget;
+class QTableWidget;
 class QWidget;
 
 namespace bench {
@@ -38,7 +38,7 @@ private:
 
     QTabWidget* upperTabs_ = nullptr;
     QTabWidget* lowerTabs_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QTableWidget* list_ = nullptr;
     QComboBox* number_ = nullptr;
     QLineEdit* gua_ = nullptr;
     CompassView* luoShu_ = nullptr;

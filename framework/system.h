@@ -22,7 +22,9 @@ public:
     // is no such resource or it is not a readable picture.
     std::shared_ptr<Picture> GetPicture(int id) const;
     // The same picture as an icon, parsed when first needed and drawn once for each
-    // size that it is shown at; a null icon when there is no such resource.
+    // size that it is shown at; a null icon when there is no such resource. Sizes that
+    // the build drew already, ":/pictures/<id>/<n>.png" drawn to fit n by n pixels, are
+    // the icon's available sizes and are read from their files.
     QIcon GetIcon(int id) const;
 };
 

@@ -1,5 +1,9 @@
 #include "text.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QLocale>
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -113,8 +117,8 @@ long long exponentValue(const std::string& exponent)
     return negative ? -value : value;
 }
 
-// from_chars leaves its result untouched when a number is out of range, so decide
-// from the decimal order of magnitude whether it was too large or too small.
+// A number out of range is refused without saying which way, so decide from the
+// decimal order of magnitude whether it was too large or too small.
 bool overflows(const ScannedNumber& number)
 {
     const std::string& m = number.mantissa;
@@ -219,9 +223,14 @@ QString literalText(const QString& pattern, qsizetype begin, qsizetype end)
     return out;
 }
 
-// The shortest fixed-notation text that reads back as the same magnitude.
+// The shortest fixed-notation text that reads back as the same magnitude. Below 2^53
+// Qt's conversion gives the same text as the C++ library's, whose code would otherwise
+// be loaded at start for the angles alone; above it Qt pads its shortest digits with
+// zeros, where fixed notation calls for the value's exact digits.
 std::string shortestDigits(double magnitude)
 {
+    if (magnitude < 0x1p53)
+        return QByteArray::number(magnitude, 'f', QLocale::FloatingPointShortest).toStdString();
     char buffer[512]; // the longest fixed text of a Double is about 330 characters
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed);
     if (result.ec != std::errc())
@@ -300,12 +309,12 @@ double Val(const QString& text)
     if (!number)
         return 0.0;
     const std::string spelled = number->mantissa + number->exponent;
-    double magnitude = 0.0;
-    const auto result = std::from_chars(spelled.data(), spelled.data() + spelled.size(), magnitude);
-    if (result.ec == std::errc::result_out_of_range)
+    // Qt reads in the C locale, rounding correctly. The scanned spelling is always a
+    // number, so a refusal means that it is out of range.
+    bool inRange = false;
+    double magnitude = QByteArrayView(spelled.data(), qsizetype(spelled.size())).toDouble(&inRange);
+    if (!inRange)
         magnitude = overflows(*number) ? std::numeric_limits<double>::infinity() : 0.0;
-    else if (result.ec != std::errc())
-        magnitude = 0.0;
     return number->negative ? -magnitude : magnitude;
 }
 

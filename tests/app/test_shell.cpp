@@ -1,6 +1,7 @@
-// The pieces of the shell: the cached pictures, the localized caption, the file type,
-// and the application's menu items.
+// The pieces of the shell: the cached pictures, the windows' icon, the localized
+// caption, the file type, and the application's menu items.
 #include "app/app.h"
+#include "app/desktop_identity.h"
 #include "app/shell/file_types.h"
 #include "app/shell/localization.h"
 #include "app/shell/menu_bar1.h"
@@ -13,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QIcon>
 #include <QLocale>
 
 #include <utility>
@@ -74,6 +77,22 @@ TEST(PictureCacheTest, TheFourPicturesComeFromTheApplicationsResources)
                                  &Pictures::controlDestruction(), &Pictures::oruvIconAbout()}) {
         EXPECT_TRUE(cache->isCached()) << cache->resourceId();
         cache->release();
+    }
+}
+
+// The build draws the icon at the sizes that X11 asks each new window for; they must be
+// the program's icon picture as it would be drawn at those sizes.
+TEST(WindowIconTest, TheBuildDrewThePictureAtTheSizesOfAWindowIcon)
+{
+    presentToDesktop();
+    const QIcon icon = QApplication::windowIcon();
+    const QIcon picture(QStringLiteral(":/pictures/177.svg"));
+    ASSERT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {64, 64}, {128, 128}}));
+    for (const QSize size : icon.availableSizes()) {
+        SCOPED_TRACE(size.width());
+        // As X11 takes them for the window's icon property.
+        EXPECT_EQ(icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32),
+                  picture.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32));
     }
 }
 

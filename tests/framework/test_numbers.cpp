@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -224,6 +225,21 @@ TEST(Format, LiteralsAndEscapes)
     EXPECT_EQ(fw::Format(7.0, "abc"), "abc");
     EXPECT_EQ(fw::Format(7.0, ", ."), ", .");
     EXPECT_EQ(fw::Format(7.5, ""), "7.5");
+}
+
+// The digits are the shortest that read back as the value, and above 2^53, where a
+// Double holds only whole numbers, its exact digits.
+TEST(Format, ShortestDigitsBelowTwoToThe53rdExactDigitsAbove)
+{
+    const std::pair<double, const char*> cases[] = {
+        {0.1 + 0.2, "0.30000000000000004"},
+        {5e-324, "0.000"},
+        {9007199254740991.0, "9007199254740991.000"},
+        {9007199254740992.0, "9007199254740992.000"},
+        {1e23, "99999999999999991611392.000"},
+    };
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(fw::Format(value, "0.000#################"), text) << text;
 }
 
 TEST(Format, ExtremeValuesDoNotBreakIt)

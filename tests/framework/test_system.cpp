@@ -6,6 +6,7 @@
 #include "framework/picture.h"
 #include "framework/system.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -23,6 +24,18 @@ namespace {
 
 const QByteArray kRedSvg = "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
                            "<rect width='40' height='30' fill='#ff0000'/></svg>";
+
+// A blue picture as a PNG file.
+QByteArray bluePng(const QSize& size)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(QColor(0, 0, 255));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
 
 // Leaves no translation installed when a test ends, whatever it installed.
 struct TranslationGuard {
@@ -98,6 +111,30 @@ TEST(ResourceForkTest, AnIconAnswersAsTheFileItself)
         EXPECT_EQ(copy.pixmap(size).toImage(), direct.pixmap(size).toImage());
         EXPECT_EQ(icon.pixmap(size, QIcon::Disabled).toImage(), direct.pixmap(size, QIcon::Disabled).toImage());
     }
+}
+
+// Sizes drawn beforehand ("<id>/<n>.png") are the icon's sizes, shown from their files;
+// any other size is still drawn from the picture.
+TEST(ResourceForkTest, AnIconShowsTheSizesDrawnBeforehandFromTheirFiles)
+{
+    TemporaryResources resources(Files{{"pictures/9001.svg", kRedSvg},
+                                       {"pictures/9001/16.png", bluePng(QSize(16, 16))},
+                                       {"pictures/9001/32.png", bluePng(QSize(32, 24))},
+                                       {"pictures/9001/large.png", bluePng(QSize(8, 8))},
+                                       {"pictures/9003.svg", kRedSvg}});
+    ASSERT_TRUE(resources.registered());
+    fw::ResourceFork fork;
+    const QIcon icon = fork.GetIcon(9001);
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}}));
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+    EXPECT_EQ(small.size(), QSize(16, 16));
+    EXPECT_EQ(small.pixelColor(8, 8), QColor(0, 0, 255));
+    EXPECT_EQ(icon.pixmap(QSize(32, 32)).size(), QSize(32, 24));
+    const QImage drawn = icon.pixmap(QSize(40, 30)).toImage();
+    EXPECT_EQ(drawn.size(), QSize(40, 30));
+    EXPECT_EQ(drawn.pixelColor(20, 15), QColor(255, 0, 0));
+    EXPECT_TRUE(fork.GetIcon(9003).availableSizes().isEmpty());
 }
 
 // The program's own artwork, once it is in resources/pictures.
