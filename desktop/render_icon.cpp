@@ -7,6 +7,8 @@
 //       the picture scaled to fit the size, keeping its proportions, on a picture just
 //       as large, pixel for pixel as the program's icons draw it (ResourceFork::GetIcon);
 //       its rows are stored unfiltered, so that it is quick to read
+#include "framework/fitted_picture.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
@@ -98,11 +100,7 @@ int main(int argc, char** argv)
 
     QImage icon;
     if (fitted) {
-        // As the program draws an icon's size from the picture.
-        icon = QImage(renderer.defaultSize().scaled(size, size, Qt::KeepAspectRatio), QImage::Format_ARGB32_Premultiplied);
-        icon.fill(Qt::transparent);
-        QPainter painter(&icon);
-        renderer.render(&painter);
+        icon = fw::drawnToFit(renderer, QSize(size, size));
     } else {
         QSizeF drawn = renderer.viewBoxF().size();
         drawn.scale(size, size, Qt::KeepAspectRatio);

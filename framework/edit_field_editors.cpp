@@ -44,10 +44,17 @@ QValidator::State LengthLimiter::validate(QString& input, int& position) const
     return Acceptable;
 }
 
+namespace {
+
+// The room of a field without a limit.
+constexpr qsizetype kNoLimit = std::numeric_limits<qsizetype>::max();
+
+} // namespace
+
 qsizetype LimitedTextEdit::room() const
 {
     if (limit_ <= 0)
-        return std::numeric_limits<qsizetype>::max();
+        return kNoLimit;
     const qsizetype length = Len(toPlainText());
     const qsizetype selected = Len(textCursor().selectedText());
     return limit_ - (length - selected);
@@ -97,8 +104,6 @@ bool isAbsent(const QMimeData* source)
 {
     return !source || source->formats().isEmpty();
 }
-
-constexpr qsizetype kNoLimit = std::numeric_limits<qsizetype>::max();
 
 // `length`: the characters that the drop carries; `room`: the characters that the
 // field can take; `ownMove`: the text moves within the field itself.

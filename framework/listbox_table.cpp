@@ -50,8 +50,6 @@ QSize ListHeading::sizeHint() const
     return QHeaderView::sizeHint();
 }
 
-// The heading is in place before the model: Qt's default heading, which it replaces,
-// never connects to the model.
 // Qt repaints a heading's sections over a selection so that it can highlight them; a
 // heading that highlights nothing looks the same whatever is selected.
 QRegion ListHeading::visualRegionForSelection(const QItemSelection& selection) const
@@ -59,6 +57,8 @@ QRegion ListHeading::visualRegionForSelection(const QItemSelection& selection) c
     return highlightSections() ? QHeaderView::visualRegionForSelection(selection) : QRegion();
 }
 
+// The heading is in place before the model: Qt's default heading, which it replaces,
+// never connects to the model.
 ListTable::ListTable(Listbox* owner)
     : owner_(owner), heading_(new ListHeading(this)), cells_(new QStandardItemModel(this))
 {

@@ -1,5 +1,7 @@
 #include "picture_icon.h"
 
+#include "fitted_picture.h"
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QGuiApplication>
@@ -123,15 +125,7 @@ private:
 
         QPixmap draw(const QSize& size)
         {
-            const QSize fit = fitted(size);
-            if (fit.isEmpty())
-                return {};
-            QImage image(fit, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            renderer().render(&painter);
-            painter.end();
-            return QPixmap::fromImage(std::move(image));
+            return valid() ? QPixmap::fromImage(drawnToFit(renderer(), size)) : QPixmap();
         }
 
         QString path_;
